@@ -1,0 +1,40 @@
+// Starts Qt and opens the terms screen; from then on the program only answers events.
+#include <QApplication>
+#include <cstdio>
+
+#include "shell/navigator.h"
+#include "ui/platform.h"
+
+namespace {
+
+// Qt aborts with a cryptic message when there is no display; a pilot gets a plain sentence.
+bool displayMissing() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (displayMissing()) {
+        std::fputs("brivan needs a graphical display; none was found (to run it without one, use: "
+                   "xvfb-run -a brivan).\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("brivan"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setOrganizationName(QStringLiteral("Skyward Study Press"));
+    // The program ends when its last screen is unloaded, which the navigator decides.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    brivan::ui::QtPlatform platform;
+    brivan::shell::Navigator navigator(platform);
+    navigator.start();
+    return QApplication::exec();
+}

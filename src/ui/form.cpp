@@ -1,0 +1,252 @@
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/fonts.h"
+#include "ui/qt_colour.h"
+
+namespace brivan::ui {
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+int px(int twips) { return twips / kTwipsPerPixel; }
+
+// Pictures are decoded once per run: every later load of a screen reuses them. On a screen with
+// two device pixels to the point, the "@2x" rendering of the same artwork is used.
+QPixmap picture(std::string_view resource) {
+    const QString path = qs(resource);
+    const qreal ratio = qApp->devicePixelRatio();
+    const bool hiDpi = ratio > 1.0;
+    const QString key = hiDpi ? path + QStringLiteral("@2x") : path;
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) return pixmap;
+    const int dot = int(path.lastIndexOf(QLatin1Char('.')));
+    const QString path2x = path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+    if (hiDpi && QFile::exists(path2x) && pixmap.load(path2x)) {
+        pixmap.setDevicePixelRatio(2.0);
+    } else {
+        pixmap.load(path);
+    }
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+const QIcon& windowIcon() {
+    static const QIcon icon(QStringLiteral(":/window_icon.png"));
+    return icon;
+}
+
+bool takesFocus(ControlKind kind) {
+    return kind == ControlKind::Button || kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
+           kind == ControlKind::OptionButton;
+}
+
+}  // namespace
+
+// The real window of a screen. A dialog, because only a dialog has a default button; but Escape
+// presses the cancel button (or nothing) instead of hiding it, and the frame's close unloads it.
+class FormWindow final : public QDialog {
+public:
+    FormWindow() : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {}
+
+    std::vector<std::pair<std::string_view, QWidget*>> controls;
+    std::function<void()> frameClose;
+    bool hasDefault = false;
+
+    QWidget* find(std::string_view name) const {
+        for (const auto& [n, w] : controls)
+            if (n == name) return w;
+        throw std::out_of_range("no control named " + std::string(name));
+    }
+
+    void reject() override {}
+
+protected:
+    // A focused button presses itself on Enter. Elsewhere Enter presses the default button, and on
+    // a screen without one it presses nothing: the dialog would otherwise adopt the first button
+    // that ever had the focus as its default.
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && !hasDefault) {
+            event->accept();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();  // the handler unloads the screen, which closes the window
+        if (frameClose) {
+            auto handler = frameClose;  // the handler may destroy this window's Form
+            handler();
+        }
+    }
+};
+
+namespace {
+
+QWidget* build(const ControlSpec& spec, FormWindow* window) {
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(window);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignTop | (spec.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+        label->setAutoFillBackground(true);
+        label->setText(qs(spec.text));
+        applyColour(label, QPalette::WindowText, spec.fore.value_or(colours::ButtonText));
+        applyColour(label, QPalette::Window, spec.back.value_or(colours::ButtonFace));
+        widget = label;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(window);
+        box->setText(qs(spec.text));
+        widget = box;
+        break;
+    }
+    case ControlKind::ComboBox: {
+        auto* box = new QComboBox(window);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the list
+        box->setCompleter(nullptr);                 // what is typed stays exactly as typed
+        for (std::string_view item : spec.items) box->addItem(qs(item));
+        box->setEditText(qs(spec.text));
+        widget = box;
+        break;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(window);
+        option->setAutoExclusive(true);
+        widget = option;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(qs(spec.text), window);
+        button->setAutoDefault(true);  // Enter presses the button that has the focus
+        button->setDefault(spec.role == Role::Default);
+        widget = button;
+        break;
+    }
+    case ControlKind::Picture: {
+        auto* image = new QLabel(window);
+        image->setPixmap(picture(spec.text));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = image;
+        break;
+    }
+    }
+    widget->setObjectName(qs(spec.name));
+    widget->setFont(makeFont(spec.font));
+    if (!spec.toolTip.empty()) widget->setToolTip(qs(spec.toolTip));
+    widget->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
+    if (!takesFocus(spec.kind)) widget->setFocusPolicy(Qt::NoFocus);
+    return widget;
+}
+
+}  // namespace
+
+Form::Form(const Layout& layout) : window_(new FormWindow), layout_(layout) {
+    const WindowSpec& spec = layout.window;
+    window_->setWindowTitle(qs(spec.caption));
+    window_->setFixedSize(px(spec.width), px(spec.height));
+    window_->setAutoFillBackground(true);
+    applyColour(window_, QPalette::Window, spec.back);
+    if (spec.icon) window_->setWindowIcon(windowIcon());
+    window_->setFont(makeFont(kDefaultFont));
+
+    for (const ControlSpec& control : layout.controls)
+        window_->controls.emplace_back(control.name, build(control, window_));
+
+    // The tables list controls front to back: raise from the back so that the first is on top.
+    for (auto it = window_->controls.rbegin(); it != window_->controls.rend(); ++it) it->second->raise();
+
+    std::vector<const ControlSpec*> chain;
+    for (const ControlSpec& control : layout.controls)
+        if (takesFocus(control.kind) && control.tab != kNoTab) chain.push_back(&control);
+    std::stable_sort(chain.begin(), chain.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+    for (size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(window_->find(chain[i - 1]->name), window_->find(chain[i]->name));
+
+    for (const ControlSpec& control : layout.controls) {
+        window_->hasDefault |= control.role == Role::Default;
+        if (control.role != Role::Cancel) continue;
+        auto* cancel = static_cast<QPushButton*>(window_->find(control.name));
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_);
+        QObject::connect(escape, &QShortcut::activated, cancel, &QPushButton::click);
+    }
+}
+
+Form::~Form() {
+    window_->frameClose = nullptr;
+    window_->hide();
+    window_->deleteLater();
+}
+
+Label Form::label(std::string_view name) const { return Label(static_cast<QLabel*>(window_->find(name))); }
+TextBox Form::textBox(std::string_view name) const {
+    return TextBox(static_cast<QLineEdit*>(window_->find(name)));
+}
+ComboBox Form::comboBox(std::string_view name) const {
+    return ComboBox(static_cast<QComboBox*>(window_->find(name)));
+}
+OptionButton Form::optionButton(std::string_view name) const {
+    return OptionButton(static_cast<QRadioButton*>(window_->find(name)));
+}
+Button Form::button(std::string_view name) const {
+    return Button(static_cast<QPushButton*>(window_->find(name)));
+}
+
+void Form::onClick(std::string_view name, std::function<void()> handler) {
+    auto* button = static_cast<QAbstractButton*>(window_->find(name));
+    QObject::connect(button, &QAbstractButton::clicked, window_, [handler = std::move(handler)] { handler(); });
+}
+
+void Form::onFrameClose(std::function<void()> handler) { window_->frameClose = std::move(handler); }
+
+void Form::show() {
+    if (layout_.window.centred) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = window_->rect();
+            frame.moveCenter(screen->availableGeometry().center());
+            window_->move(frame.topLeft());
+        }
+    }
+    window_->show();
+    window_->activateWindow();
+
+    const ControlSpec* first = nullptr;
+    for (const ControlSpec& control : layout_.controls) {
+        if (!takesFocus(control.kind) || control.tab == kNoTab) continue;
+        if (window_->find(control.name)->isHidden()) continue;
+        if (!first || control.tab < first->tab) first = &control;
+    }
+    if (first) window_->find(first->name)->setFocus(Qt::TabFocusReason);
+}
+
+QWidget* Form::window() const { return window_; }
+QWidget* Form::control(std::string_view name) const { return window_->find(name); }
+
+}  // namespace brivan::ui

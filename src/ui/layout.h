@@ -1,0 +1,66 @@
+#pragma once
+// A screen's design as data: its window and its controls, listed front to back exactly as the
+// screen tables list them. Sizes and positions are in twips (15 to the pixel at 96 dpi).
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "ui/colour.h"
+
+namespace brivan::ui {
+
+enum class ControlKind { Label, TextBox, ComboBox, OptionButton, Button, Picture };
+
+enum class Face { MsSansSerif, TimesNewRoman, Arial };
+
+struct FontSpec {
+    Face face = Face::MsSansSerif;
+    double points = 8.25;
+    bool bold = false;
+};
+
+// The screen's own font, used where a table says "default".
+inline constexpr FontSpec kDefaultFont{};
+inline constexpr FontSpec kTnr9{Face::TimesNewRoman, 9, false};
+inline constexpr FontSpec kTnr12{Face::TimesNewRoman, 12, false};
+inline constexpr FontSpec kTnr12Bold{Face::TimesNewRoman, 12, true};
+inline constexpr FontSpec kMss12{Face::MsSansSerif, 12, false};
+inline constexpr FontSpec kArial975Bold{Face::Arial, 9.75, true};
+
+enum class Align { Left, Centre };
+
+enum class Role { None, Default, Cancel };
+
+inline constexpr int kNoTab = -1;
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    int left, top, width, height;
+    int tab = kNoTab;
+    std::string_view text{};  // caption of a label or button, text of a box, resource of a picture
+    FontSpec font = kDefaultFont;
+    std::optional<Colour> fore{};
+    std::optional<Colour> back{};
+    std::string_view toolTip{};
+    Align align = Align::Left;
+    Role role = Role::None;
+    std::span<const std::string_view> items{};  // the list of a drop-down box
+};
+
+struct WindowSpec {
+    std::string_view caption;
+    int width, height;  // client area, twips
+    Colour back = colours::ButtonFace;
+    bool icon = true;
+    bool centred = true;
+};
+
+struct Layout {
+    WindowSpec window;
+    std::span<const ControlSpec> controls;  // front to back
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+
+}  // namespace brivan::ui

@@ -1,0 +1,149 @@
+// The window builder: what a layout table becomes on screen.
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/fonts.h"
+#include "ui/form.h"
+#include "ui/layouts/layouts.h"
+
+using namespace brivan::ui;
+
+namespace {
+
+QLabel* labelAt(QWidget* window, int x, int y) { return qobject_cast<QLabel*>(window->childAt(x, y)); }
+
+}  // namespace
+
+class FormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowSizeCaptionAndPositionsInPixels() {
+        Form form(limitationsLayout());
+        QWidget* w = form.window();
+        QCOMPARE(w->windowTitle(), QString("Brivan 2000 Limitations"));
+        QCOMPARE(w->size(), QSize(792, 576));
+        QCOMPARE(form.control("cmdEnter")->geometry(), QRect(360, 368, 89, 32));
+        QCOMPARE(form.control("lblQuestion")->geometry(), QRect(152, 312, 489, 57));
+        QCOMPARE(form.control("imgBrivan")->geometry(), QRect(216, 80, 360, 245));
+        QCOMPARE(Form(annunciatorsLayout()).window()->size(), QSize(757, 573));
+        QCOMPARE(Form(introLayout()).window()->size(), QSize(761, 576));
+    }
+
+    void fontsAreTheDesignedOnesOrTheirStandIns() {
+        Form form(limitationsLayout());
+        const QFont question = form.control("lblQuestion")->font();
+        QCOMPARE(QFontInfo(question).family(), QString(installedFamily(Face::TimesNewRoman)));
+        QVERIFY(question.bold());
+        QCOMPARE(question.pointSizeF(), 12.0);
+        QCOMPARE(QFontInfo(form.control("cmdEnter")->font()).pixelSize(), 12);  // 9 pt at 96 dpi
+        QCOMPARE(QFontInfo(form.control("cmdTerms")->font()).family(),
+                 QString(installedFamily(Face::MsSansSerif)));
+        QCOMPARE(QFontInfo(form.control("lblResponse")->font()).pixelSize(), 16);  // MSS 12
+        Form ann(annunciatorsLayout());
+        QCOMPARE(QFontInfo(ann.control("lblAnn")->font()).family(), QString(installedFamily(Face::Arial)));
+        QCOMPARE(QFontInfo(ann.control("lblAnn")->font()).pixelSize(), 13);  // 9.75 pt
+    }
+
+    void firstListedIsDrawnOnTop() {
+        Form form(limitationsLayout());
+        // The question label hides the photograph's bottom strip.
+        QCOMPARE(labelAt(form.window(), 300, 320)->objectName(), QString("lblQuestion"));
+        QCOMPARE(labelAt(form.window(), 300, 300)->objectName(), QString("imgBrivan"));
+        // The logo stands in front of the banner strip.
+        QCOMPARE(labelAt(form.window(), 300, 40)->objectName(), QString("Image2"));
+        QCOMPARE(labelAt(form.window(), 50, 40)->objectName(), QString("Label1"));
+        Form ann(annunciatorsLayout());
+        QCOMPARE(labelAt(ann.window(), 360, 125)->objectName(), QString("lblAnn"));
+    }
+
+    void tabOrderFollowsTheTable() {
+        Form form(limitationsLayout());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        QStringList order;
+        for (int i = 0; i < 7; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, QStringList({"cmdEnter", "txtAnswer", "cmdEnteranswer", "cmdExit", "Command2",
+                                     "Command3", "cmdTerms"}));
+        QCOMPARE(QApplication::focusWidget(), form.control("cmdEnter"));  // round again
+    }
+
+    void defaultButtonAndIconWhereDesigned() {
+        Form quiz(limitationsLayout());
+        quiz.show();
+        QVERIFY(static_cast<QPushButton*>(quiz.control("cmdEnteranswer"))->isDefault());
+        QVERIFY(!quiz.window()->windowIcon().isNull());
+        Form intro(introLayout());
+        QVERIFY(intro.window()->windowIcon().isNull());
+    }
+
+    void captionsArePlainText() {
+        Form form(limitationsLayout());
+        form.label("lblQuestion").setCaption("<b>bold?</b> & more");
+        auto* label = static_cast<QLabel*>(form.control("lblQuestion"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->text(), QString("<b>bold?</b> & more"));
+    }
+
+    void colourHandlesReadBackWhatWasSet() {
+        Form form(limitationsLayout());
+        Label ref = form.label("lblRef");
+        QCOMPARE(ref.foreColor(), colours::Blue);
+        QCOMPARE(form.control("lblRef")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        ref.setForeColor(colours::Red);
+        QCOMPARE(form.control("lblRef")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(form.label("lblCorrect").foreColor(), colours::DarkRed);
+        QCOMPARE(form.control("lblCorrect")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+        QCOMPARE(form.control("lblMain1")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    }
+
+    void picturesAreShownAtTheirNaturalSize() {
+        Form form(limitationsLayout());
+        const QPixmap logo = static_cast<QLabel*>(form.control("Image2"))->pixmap();
+        QCOMPARE(logo.size(), QSize(340, 80));
+        const QPixmap photo = static_cast<QLabel*>(form.control("imgBrivan"))->pixmap();
+        QCOMPARE(photo.size(), QSize(360, 245));
+        Form intro(introLayout());
+        QCOMPARE(static_cast<QLabel*>(intro.control("Image3"))->pixmap().size(), QSize(197, 18));
+        QCOMPARE(static_cast<QLabel*>(intro.control("imgBrivan"))->pixmap().size(), QSize(534, 132));
+    }
+
+    void optionSelectionClearsWithoutAClick() {
+        Form form(annunciatorsLayout());
+        int clicks = 0;
+        form.onClick("OptionB", [&] { ++clicks; });
+        QTest::mouseClick(form.control("OptionB"), Qt::LeftButton, {}, QPoint(7, 16));
+        QCOMPARE(clicks, 1);
+        OptionButton b = form.optionButton("OptionB");
+        QVERIFY(b.isSelected());
+        b.clearSelection();
+        QVERIFY(!b.isSelected());
+        QCOMPARE(clicks, 1);
+    }
+
+    void comboBoxesKeepTypedTextAndTheirList() {
+        Form form(memoryItemsLayout());
+        auto* box = static_cast<QComboBox*>(form.control("com3"));
+        QCOMPARE(box->count(), 7);
+        QCOMPARE(box->currentText(), QString("3"));
+        ComboBox handle = form.comboBox("com3");
+        handle.setText(" 2");
+        QCOMPARE(handle.text(), std::string(" 2"));
+        QCOMPARE(box->count(), 7);
+    }
+
+    void unknownControlNamesAreRefused() {
+        Form form(introLayout());
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, form.label("lblNothing"));
+    }
+};
+
+QTEST_MAIN(FormTest)
+#include "form_test.moc"
