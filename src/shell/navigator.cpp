@@ -1,6 +1,8 @@
 #include "shell/navigator.h"
 
+#include "quiz/annunciators/frm_brivan_ann.h"
 #include "quiz/limitations/frm_brivan.h"
+#include "quiz/memory_items/frm_brivan_mem.h"
 #include "results/results_screen.h"
 #include "shell/frm_brivan_intro.h"
 
@@ -16,18 +18,26 @@ Navigator::~Navigator() {
 }
 
 std::unique_ptr<ui::Screen> Navigator::create(ScreenId id) {
+    using results::ResultsScreen;
+    using results::ResultsTargets;
     const ui::Services services{*this, platform_};
     switch (id) {
     case ScreenId::frmBrivanIntro: return std::make_unique<frmBrivanIntro>(services);
     case ScreenId::frmBrivan: return std::make_unique<quiz::limitations::frmBrivan>(services);
-    case ScreenId::frmBrivanAnn:
-    case ScreenId::frmBrivanMem: return nullptr;
+    case ScreenId::frmBrivanAnn: return std::make_unique<quiz::annunciators::frmBrivanAnn>(services);
+    case ScreenId::frmBrivanMem: return std::make_unique<quiz::memory_items::frmBrivanMem>(services);
     case ScreenId::frmBrivanEnd:
-        return std::make_unique<results::ResultsScreen>(
+        return std::make_unique<ResultsScreen>(
             id, ui::ResultsOf::Limitations, screen(ScreenId::frmBrivan),
-            results::ResultsTargets{ScreenId::frmBrivan, ScreenId::frmBrivanAnn, ScreenId::frmBrivanMem}, services);
+            ResultsTargets{ScreenId::frmBrivan, ScreenId::frmBrivanAnn, ScreenId::frmBrivanMem}, services);
     case ScreenId::frmAnnEnd:
-    case ScreenId::frmMemEnd: return nullptr;
+        return std::make_unique<ResultsScreen>(
+            id, ui::ResultsOf::Annunciators, screen(ScreenId::frmBrivanAnn),
+            ResultsTargets{ScreenId::frmBrivanAnn, ScreenId::frmBrivanMem, ScreenId::frmBrivan}, services);
+    case ScreenId::frmMemEnd:
+        return std::make_unique<ResultsScreen>(
+            id, ui::ResultsOf::MemoryItems, screen(ScreenId::frmBrivanMem),
+            ResultsTargets{ScreenId::frmBrivanMem, ScreenId::frmBrivanAnn, ScreenId::frmBrivan}, services);
     }
     return nullptr;
 }
