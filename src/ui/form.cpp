@@ -52,7 +52,11 @@ QPixmap picture(std::string_view resource) {
 }
 
 const QIcon& windowIcon() {
-    static const QIcon icon(QStringLiteral(":/window_icon.png"));
+    static const QIcon icon = [] {
+        QIcon i(QStringLiteral(":/window_icon.png"));
+        i.addFile(QStringLiteral(":/window_icon@2x.png"));
+        return i;
+    }();
     return icon;
 }
 
