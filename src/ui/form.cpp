@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QShortcutEvent>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -59,6 +60,24 @@ const QIcon& windowIcon() {
     }();
     return icon;
 }
+
+// A button whose access key presses it at once. Qt animates such a press and delivers the click
+// some 100 ms later; a move between screens should be as quick as the key that asks for it.
+class AccessKeyButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous() &&
+            isEnabled()) {
+            setFocus(Qt::ShortcutFocusReason);
+            click();
+            return true;
+        }
+        return QPushButton::event(event);
+    }
+};
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
@@ -148,7 +167,7 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
         break;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(qs(spec.text), window);
+        auto* button = new AccessKeyButton(qs(spec.text), window);
         button->setAutoDefault(true);  // Enter presses the button that has the focus
         button->setDefault(spec.role == Role::Default);
         widget = button;

@@ -84,6 +84,18 @@ private slots:
         QVERIFY(intro.window()->windowIcon().isNull());
     }
 
+    void accessKeysPressAtOnce() {
+        Form form(limitationsLayout());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        int clicks = 0;
+        form.onClick("Command3", [&] { ++clicks; });
+        form.textBox("txtAnswer").setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+        QCOMPARE(clicks, 1);  // no animated press: the click has already happened
+        QCOMPARE(QApplication::focusWidget(), form.control("Command3"));
+    }
+
     void captionsArePlainText() {
         Form form(limitationsLayout());
         form.label("lblQuestion").setCaption("<b>bold?</b> & more");
