@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with warnings as errors and runs every test.
+# Installs what is missing, builds everything with warnings as errors and runs every test; then
+# builds it all again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh test
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVAN_WERROR=ON
-cmake --build build-test
-ctest --test-dir build-test --output-on-failure -j "$(nproc)"
+jobs="$(nproc)"
+for preset in default sanitize; do
+  echo "=== $preset build ==="
+  cmake --preset "$preset"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done

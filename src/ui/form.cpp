@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPixmapCache>
 #include <QPushButton>
@@ -96,6 +97,7 @@ public:
     std::vector<std::pair<std::string_view, QWidget*>> controls;
     std::function<void()> frameClose;
     bool hasDefault = false;
+    QColor back;
 
     QWidget* find(std::string_view name) const {
         for (const auto& [n, w] : controls)
@@ -106,6 +108,11 @@ public:
     void reject() override {}
 
 protected:
+    // The back colour is painted here rather than set in the window's palette: a palette of its own
+    // would give every control of every new window a new palette, and the style's pixmap cache,
+    // keyed by palette, would fill up with a copy of each button at every move.
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), back); }
+
     // A focused button presses itself on Enter. Elsewhere Enter presses the default button, and on
     // a screen without one it presses nothing: the dialog would otherwise adopt the first button
     // that ever had the focus as its default.
@@ -156,6 +163,12 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
         box->setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the list
         box->setCompleter(nullptr);                 // what is typed stays exactly as typed
         for (std::string_view item : spec.items) box->addItem(qs(item));
+        // The list stands at the item the box shows, however the text got there (layout, handler
+        // or typing), so that the arrow keys and the opened list go on from the number on show.
+        QObject::connect(box, &QComboBox::editTextChanged, box, [box](const QString& text) {
+            const int item = box->findText(text);
+            if (item >= 0 && item != box->currentIndex()) box->setCurrentIndex(item);
+        });
         box->setEditText(qs(spec.text));
         widget = box;
         break;
@@ -195,8 +208,7 @@ Form::Form(const Layout& layout) : window_(new FormWindow), layout_(layout) {
     const WindowSpec& spec = layout.window;
     window_->setWindowTitle(qs(spec.caption));
     window_->setFixedSize(px(spec.width), px(spec.height));
-    window_->setAutoFillBackground(true);
-    applyColour(window_, QPalette::Window, spec.back);
+    window_->back = toQColor(spec.back);
     if (spec.icon) window_->setWindowIcon(windowIcon());
     window_->setFont(makeFont(kDefaultFont));
 

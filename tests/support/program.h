@@ -20,6 +20,12 @@ namespace brivan::testing {
 class Program {
 public:
     Program() : navigator(std::make_unique<shell::Navigator>(platform)) { navigator->start(); settle(); }
+    ~Program() {
+        navigator.reset();
+        settle();
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
     CountingPlatform platform;
     std::unique_ptr<shell::Navigator> navigator;

@@ -1,0 +1,320 @@
+// A long, seeded, reproducible walk through the whole program: random clicks, access keys, Enter,
+// Escape, Tab, typing and frame closes on whatever screen is open, checking after every action
+// that exactly one screen is open and that the open screen's figures agree with each other.
+// On a failure it prints the seed and the shortest list of actions that still fails.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "quiz/annunciators/frm_brivan_ann.h"
+#include "quiz/common/score.h"
+#include "quiz/limitations/frm_brivan.h"
+#include "quiz/memory_items/frm_brivan_mem.h"
+#include "support/program.h"
+
+using brivan::testing::Program;
+using brivan::ui::Screen;
+using brivan::ui::ScreenId;
+
+namespace {
+
+enum class Kind { Click, AccessKey, Enter, Escape, Tab, Space, Arrow, Type, Choose, Option, FrameClose, NextRun };
+
+struct Action {
+    Kind kind;
+    unsigned pick;     // which control or key, taken modulo what the open screen offers
+    std::string text;  // for Type
+};
+
+std::string describe(const Action& a) {
+    static const char* names[] = {"click", "access-key", "enter", "escape", "tab", "space", "arrow",
+                                  "type", "choose", "option", "frame-close", "next-run"};
+    std::string s = names[static_cast<int>(a.kind)];
+    s += " #" + std::to_string(a.pick);
+    if (a.kind == Kind::Type) {
+        s += " \"";
+        for (unsigned char c : a.text.substr(0, 24)) s += (c < 0x20) ? std::string("\\x") + "0123456789abcdef"[c >> 4] + "0123456789abcdef"[c & 15] : std::string(1, char(c));
+        if (a.text.size() > 24) s += "...(" + std::to_string(a.text.size()) + " bytes)";
+        s += "\"";
+    }
+    return s;
+}
+
+std::string randomText(std::mt19937& rng) {
+    static const char* samples[] = {"", "A", "a", "b", " C", "D.", "AB", "63", "28660", "9.3", "96.7", "1", "2",
+                                    "3", "4", "7", "02", " 2", "2 ", "<b>", "&x", "\t", "\x01\x1b",
+                                    "\xC3\xA9\xC3\xA0", "\xE6\xBC\xA2\xE5\xAD\x97", "\xF0\x9F\x9B\xA9"};
+    const unsigned roll = rng() % 40;
+    if (roll < std::size(samples)) return samples[roll];
+    if (roll < 34) return std::to_string(rng() % 100000);
+    std::string s(rng() % 2000, 'x');
+    for (char& c : s) c = static_cast<char>(' ' + rng() % 95);
+    return s;
+}
+
+Action randomAction(std::mt19937& rng) {
+    const unsigned roll = rng() % 100;
+    const unsigned pick = static_cast<unsigned>(rng());
+    Kind kind;
+    if (roll < 22) kind = Kind::Click;
+    else if (roll < 36) kind = Kind::AccessKey;
+    else if (roll < 52) kind = Kind::Enter;
+    else if (roll < 53) kind = Kind::Escape;
+    else if (roll < 58) kind = Kind::Tab;
+    else if (roll < 61) kind = Kind::Space;
+    else if (roll < 63) kind = Kind::Arrow;
+    else if (roll < 78) kind = Kind::Type;
+    else if (roll < 86) kind = Kind::Choose;
+    else if (roll < 97) kind = Kind::Option;
+    else if (roll < 99) kind = Kind::NextRun;
+    else kind = Kind::FrameClose;
+    return {kind, pick, kind == Kind::Type ? randomText(rng) : std::string()};
+}
+
+template <class W>
+std::vector<W*> visible(QWidget* window) {
+    std::vector<W*> found;
+    if (!window) return found;
+    for (W* w : window->findChildren<W*>())
+        if (w->isVisibleTo(window) && w->window() == window) found.push_back(w);
+    std::sort(found.begin(), found.end(), [](W* a, W* b) { return a->objectName() < b->objectName(); });
+    return found;
+}
+
+// The figures of a quiz screen, whichever quiz it is.
+struct QuizFigures {
+    int question, last;
+    const brivan::quiz::Score* score;
+};
+
+std::optional<QuizFigures> figuresOf(Screen* s) {
+    using namespace brivan::quiz;
+    if (auto* q = dynamic_cast<limitations::frmBrivan*>(s)) return QuizFigures{q->intQuestion, 65, &q->score};
+    if (auto* q = dynamic_cast<annunciators::frmBrivanAnn*>(s)) return QuizFigures{q->intQuestion, 46, &q->score};
+    if (auto* q = dynamic_cast<memory_items::frmBrivanMem*>(s)) return QuizFigures{q->intQuestion, 15, &q->score};
+    return std::nullopt;
+}
+
+std::optional<ScreenId> quizOfResults(ScreenId id) {
+    switch (id) {
+    case ScreenId::frmBrivanEnd: return ScreenId::frmBrivan;
+    case ScreenId::frmAnnEnd: return ScreenId::frmBrivanAnn;
+    case ScreenId::frmMemEnd: return ScreenId::frmBrivanMem;
+    default: return std::nullopt;
+    }
+}
+
+class Walk {
+public:
+    Walk() : program_(std::make_unique<Program>()) {}
+
+    void perform(const Action& a) {
+        if (!program_->current()) {  // the program ended: start it again, as a pilot would
+            program_->navigator->start();
+            Program::settle();
+        }
+        QWidget* window = program_->window();
+        Screen* current = program_->current();
+        rememberPercent();
+        switch (a.kind) {
+        case Kind::Click: {
+            auto buttons = visible<QPushButton>(window);
+            if (!buttons.empty()) QTest::mouseClick(buttons[a.pick % buttons.size()], Qt::LeftButton);
+            break;
+        }
+        case Kind::AccessKey: {
+            auto buttons = visible<QPushButton>(window);
+            if (buttons.empty()) break;
+            const QString caption = buttons[a.pick % buttons.size()]->text();
+            const qsizetype amp = caption.indexOf('&');
+            if (amp < 0 || amp + 1 >= caption.size()) break;
+            const int key = caption.at(amp + 1).toUpper().unicode();
+            program_->key(static_cast<Qt::Key>(key), Qt::AltModifier);
+            break;
+        }
+        case Kind::Enter: program_->key(Qt::Key_Return); break;
+        case Kind::Escape: program_->key(Qt::Key_Escape); break;
+        case Kind::Tab: program_->key(a.pick % 2 ? Qt::Key_Tab : Qt::Key_Backtab); break;
+        case Kind::Space: program_->key(Qt::Key_Space); break;
+        case Kind::Arrow: program_->key(a.pick % 2 ? Qt::Key_Down : Qt::Key_Up); break;
+        case Kind::Type: {
+            auto edits = visible<QLineEdit>(window);  // answer boxes and the boxes' own editors
+            if (edits.empty()) break;
+            QLineEdit* edit = edits[a.pick % edits.size()];
+            const QString text = QString::fromUtf8(a.text.data(), qsizetype(a.text.size()));
+            const bool plain = a.text.size() < 12 &&
+                               std::all_of(a.text.begin(), a.text.end(), [](char c) { return c >= ' ' && c < 127; });
+            edit->setFocus();
+            if (plain) {
+                edit->selectAll();
+                QTest::keyClicks(edit, text);
+            } else {
+                edit->setText(text);  // pasted
+            }
+            break;
+        }
+        case Kind::Choose: {
+            auto boxes = visible<QComboBox>(window);
+            if (!boxes.empty()) boxes[a.pick % boxes.size()]->setCurrentIndex(int((a.pick >> 8) % 7));
+            break;
+        }
+        case Kind::Option: {
+            auto options = visible<QRadioButton>(window);
+            if (!options.empty()) {
+                QRadioButton* option = options[a.pick % options.size()];
+                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(7, option->height() / 2));
+            }
+            break;
+        }
+        case Kind::FrameClose:
+            if (window) window->close();
+            break;
+        case Kind::NextRun:  // a pilot paging through a quiz, often to its results screen
+            for (unsigned n = 20 + a.pick % 60; n > 0 && program_->current() == current; --n) {
+                rememberPercent();
+                program_->key(Qt::Key_N, Qt::AltModifier);
+            }
+            break;
+        }
+        Program::settle();
+    }
+
+    // How often each screen was open after an action: the walk must reach them all.
+    std::array<unsigned, brivan::ui::kScreenCount> seen{};
+
+    // Empty when all holds, else what went wrong.
+    std::string check() {
+        int loaded = 0;
+        for (int i = 0; i < brivan::ui::kScreenCount; ++i)
+            loaded += program_->navigator->screen(static_cast<ScreenId>(i)).isLoaded() ? 1 : 0;
+        Screen* current = program_->current();
+        const int windows = Program::visibleWindows();
+        if (!current) return loaded == 0 && windows == 0 ? "" : "program ended with a window left";
+        if (loaded != 1) return std::to_string(loaded) + " screens loaded";
+        ++seen[static_cast<size_t>(current->id())];
+        if (windows != 1) return std::to_string(windows) + " windows open";
+        if (!current->form().window()->isVisible()) return "the loaded screen is not shown";
+
+        if (auto f = figuresOf(current)) {
+            const auto& s = *f->score;
+            if (f->question < 0 || f->question > f->last) return "question counter out of range";
+            if (s.intCorrect < 0 || s.intCorrect > s.intAnswered) return "more right than answered";
+            if (s.intPercent != brivan::quiz::roundedPercent(s.intCorrect, s.intAnswered))
+                return "percentage does not follow the counters";
+            const QString correct = program_->caption("lblCorrect");
+            const QString percent = program_->caption("lblPercent");
+            const std::string wantCorrect =
+                s.intAnswered ? brivan::quiz::correctCaption(s.intCorrect, s.intAnswered) : "";
+            const std::string wantPercent = s.intAnswered ? brivan::quiz::percentCaption(s.intPercent) : "";
+            if (correct.toStdString() != wantCorrect) return "score line reads " + correct.toStdString();
+            if (percent.toStdString() != wantPercent) return "percentage line reads " + percent.toStdString();
+        }
+        if (auto quiz = quizOfResults(current->id())) {
+            const std::string line = program_->caption("lblPercent").toStdString();
+            const std::string want = "You answered " + lastPercent_[static_cast<size_t>(*quiz)] + " correct!";
+            if (line != want) return "results line reads \"" + line + "\", expected \"" + want + "\"";
+        }
+        return "";
+    }
+
+private:
+    // The open quiz's percentage line, as its results screen will read it.
+    void rememberPercent() {
+        Screen* current = program_->current();
+        if (current && figuresOf(current))
+            lastPercent_[static_cast<size_t>(current->id())] = program_->caption("lblPercent").toStdString();
+    }
+
+    std::unique_ptr<Program> program_;
+    std::array<std::string, brivan::ui::kScreenCount> lastPercent_{};
+};
+
+// Runs the actions on a fresh program; the index of the first action after which a check fails.
+std::optional<size_t> firstFailure(const std::vector<Action>& actions, std::string* why = nullptr) {
+    Walk walk;
+    for (size_t i = 0; i < actions.size(); ++i) {
+        walk.perform(actions[i]);
+        std::string problem = walk.check();
+        if (!problem.empty()) {
+            if (why) *why = problem;
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+// Removes chunks of actions, halving the chunk size, as long as the walk still fails.
+std::vector<Action> shrink(std::vector<Action> actions) {
+    for (size_t chunk = std::max<size_t>(actions.size() / 2, 1); chunk >= 1; chunk /= 2) {
+        for (size_t start = 0; start < actions.size();) {
+            std::vector<Action> candidate(actions.begin(), actions.begin() + long(start));
+            candidate.insert(candidate.end(), actions.begin() + long(std::min(start + chunk, actions.size())),
+                             actions.end());
+            if (!candidate.empty() && firstFailure(candidate)) {
+                actions = std::move(candidate);
+            } else {
+                start += chunk;
+            }
+        }
+        if (chunk == 1) break;
+    }
+    return actions;
+}
+
+unsigned envNumber(const char* name, unsigned fallback) {
+    const QByteArray value = qgetenv(name);
+    bool ok = false;
+    const unsigned n = value.toUInt(&ok);
+    return ok ? n : fallback;
+}
+
+}  // namespace
+
+class RandomUseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomUseKeepsEveryInvariant() {
+        const unsigned seed = envNumber("BRIVAN_SEED", 20261208);
+        const unsigned count = envNumber("BRIVAN_RANDOM_ACTIONS", 100000);
+        std::mt19937 rng(seed);
+        std::vector<Action> actions;
+        actions.reserve(count);
+
+        auto walk = std::make_unique<Walk>();
+        for (unsigned i = 0; i < count; ++i) {
+            actions.push_back(randomAction(rng));
+            walk->perform(actions.back());
+            const std::string problem = walk->check();
+            if (problem.empty()) continue;
+
+            walk.reset();  // each replay runs a program of its own
+            Program::settle();
+            std::fprintf(stderr, "Random use failed with BRIVAN_SEED=%u after action %u: %s\n", seed, i + 1,
+                         problem.c_str());
+            const std::vector<Action> shortest = shrink(actions);
+            std::string why;
+            firstFailure(shortest, &why);
+            std::fprintf(stderr, "Shortest failing list (%zu actions, %s):\n", shortest.size(), why.c_str());
+            for (const Action& a : shortest) std::fprintf(stderr, "  %s\n", describe(a).c_str());
+            QFAIL(problem.c_str());
+        }
+        QString visits;
+        for (unsigned n : walk->seen) visits += QString::number(n) + ' ';
+        qInfo("Actions after which each screen was open (terms, three quizzes, three results): %s",
+              qPrintable(visits));
+        if (count >= 10000)
+            for (unsigned n : walk->seen) QVERIFY2(n > 0, "the walk never reached one of the screens");
+    }
+};
+
+QTEST_MAIN(RandomUseTest)
+#include "random_use_test.moc"
