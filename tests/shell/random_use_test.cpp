@@ -14,10 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "quiz/annunciators/frm_brivan_ann.h"
-#include "quiz/common/score.h"
-#include "quiz/limitations/frm_brivan.h"
-#include "quiz/memory_items/frm_brivan_mem.h"
+#include "quiz/common/quiz_screen.h"
 #include "support/program.h"
 
 using brivan::testing::Program;
@@ -96,10 +93,7 @@ struct QuizFigures {
 };
 
 std::optional<QuizFigures> figuresOf(Screen* s) {
-    using namespace brivan::quiz;
-    if (auto* q = dynamic_cast<limitations::frmBrivan*>(s)) return QuizFigures{q->intQuestion, 65, &q->score};
-    if (auto* q = dynamic_cast<annunciators::frmBrivanAnn*>(s)) return QuizFigures{q->intQuestion, 46, &q->score};
-    if (auto* q = dynamic_cast<memory_items::frmBrivanMem*>(s)) return QuizFigures{q->intQuestion, 15, &q->score};
+    if (auto* q = dynamic_cast<brivan::quiz::QuizScreen*>(s)) return QuizFigures{q->intQuestion, q->questionCount, &q->score};
     return std::nullopt;
 }
 

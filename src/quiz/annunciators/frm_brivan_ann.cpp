@@ -23,27 +23,21 @@ std::string upperCased(std::string text) {
 }  // namespace
 
 frmBrivanAnn::frmBrivanAnn(ui::Services services)
-    : Screen(ScreenId::frmBrivanAnn, ui::annunciatorsLayout(), services) {}
+    : QuizScreen(ScreenId::frmBrivanAnn, ui::annunciatorsLayout(), kAnnCount,
+                 {.Command2 = ScreenId::frmBrivan, .Command3 = ScreenId::frmBrivanMem}, services) {}
 
-void frmBrivanAnn::bindHandlers(ui::Form& form) {
-    form.onClick("cmdEnter", [this] { cmdEnter_Click(); });
+void frmBrivanAnn::bindOwnHandlers(ui::Form& form) {
     form.onClick("OptionA", [this] { OptionA_Click(); });
     form.onClick("OptionB", [this] { OptionB_Click(); });
     form.onClick("OptionC", [this] { OptionC_Click(); });
     form.onClick("OptionD", [this] { OptionD_Click(); });
-    form.onClick("cmdEnteranswer", [this] { cmdEnteranswer_Click(); });
-    form.onClick("Command2", [this] { Command2_Click(); });
-    form.onClick("Command3", [this] { Command3_Click(); });
-    form.onClick("cmdTerms", [this] { cmdTerms_Click(); });
-    form.onClick("cmdExit", [this] { cmdExit_Click(); });
 }
 
 void frmBrivanAnn::Form_Load() {
     for (std::string_view option : kOptions) form().optionButton(option).setVisible(false);
     form().label("lblAnn").setVisible(false);
     form().label("lblAnn2").setVisible(false);
-    intQuestion = 0;
-    score.reset();
+    resetCounters();
 }
 
 void frmBrivanAnn::cmdEnter_Click() {
@@ -79,7 +73,7 @@ void frmBrivanAnn::optionClick(std::string_view letter) {
     if (intQuestion == 0) return;  // the options are hidden until the first light
     strChoice = letter;
     judge(strChoice);
-    score.update(form().label("lblCorrect"), form().label("lblPercent"));
+    updateScore();
 }
 
 void frmBrivanAnn::cmdEnteranswer_Click() {
@@ -90,7 +84,7 @@ void frmBrivanAnn::cmdEnteranswer_Click() {
     const std::string typed = f.textBox("txtAnswer").text();
     judge(upperCased(typed));
     if (typed.empty()) f.label("lblResponse2").setCaption("");
-    score.update(f.label("lblCorrect"), f.label("lblPercent"));
+    updateScore();
     f.button("cmdEnter").setFocus();
 }
 
@@ -103,10 +97,5 @@ void frmBrivanAnn::judge(std::string_view letter) {
                   std::string(prefixes::kReferenceColon) + strRef, platform());
     }
 }
-
-void frmBrivanAnn::Command2_Click() { moves().moveTo(ScreenId::frmBrivan); }
-void frmBrivanAnn::Command3_Click() { moves().moveTo(ScreenId::frmBrivanMem); }
-void frmBrivanAnn::cmdTerms_Click() { moves().moveTo(ScreenId::frmBrivanIntro); }
-void frmBrivanAnn::cmdExit_Click() { moves().endProgram(); }
 
 }  // namespace brivan::quiz::annunciators

@@ -2,18 +2,14 @@
 // The Annunciators quiz: a drawn light and four causes, answered by an option button or a letter.
 #include <string>
 
-#include "quiz/common/score.h"
-#include "ui/screen.h"
+#include "quiz/common/quiz_screen.h"
 
 namespace brivan::quiz::annunciators {
 
-class frmBrivanAnn final : public ui::Screen {
+class frmBrivanAnn final : public QuizScreen {
 public:
     explicit frmBrivanAnn(ui::Services services);
 
-    // The light shown, 1 to 46; 0 before the first of a visit; 47 at the hand-over.
-    int intQuestion = 0;
-    Score score;
     // The last light shown; kept across visits until the next "Next Question".
     std::string strAnswer;
     std::string strRef;
@@ -22,19 +18,15 @@ public:
     std::string strChoice;  // letter of the option button last selected
 
     void Form_Load() override;
-    void cmdEnter_Click();
+    void cmdEnter_Click() override;
     void OptionA_Click();
     void OptionB_Click();
     void OptionC_Click();
     void OptionD_Click();
-    void cmdEnteranswer_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void cmdTerms_Click();
-    void cmdExit_Click();
+    void cmdEnteranswer_Click() override;
 
 private:
-    void bindHandlers(ui::Form& form) override;
+    void bindOwnHandlers(ui::Form& form) override;
     void optionClick(std::string_view letter);
     void judge(std::string_view letter);
 };

@@ -8,21 +8,11 @@ namespace brivan::quiz::limitations {
 
 using ui::ScreenId;
 
-frmBrivan::frmBrivan(ui::Services services) : Screen(ScreenId::frmBrivan, ui::limitationsLayout(), services) {}
+frmBrivan::frmBrivan(ui::Services services)
+    : QuizScreen(ScreenId::frmBrivan, ui::limitationsLayout(), kLimitationCount,
+                 {.Command2 = ScreenId::frmBrivanAnn, .Command3 = ScreenId::frmBrivanMem}, services) {}
 
-void frmBrivan::bindHandlers(ui::Form& form) {
-    form.onClick("cmdEnter", [this] { cmdEnter_Click(); });
-    form.onClick("cmdEnteranswer", [this] { cmdEnteranswer_Click(); });
-    form.onClick("Command2", [this] { Command2_Click(); });
-    form.onClick("Command3", [this] { Command3_Click(); });
-    form.onClick("cmdTerms", [this] { cmdTerms_Click(); });
-    form.onClick("cmdExit", [this] { cmdExit_Click(); });
-}
-
-void frmBrivan::Form_Load() {
-    intQuestion = 0;
-    score.reset();
-}
+void frmBrivan::Form_Load() { resetCounters(); }
 
 void frmBrivan::cmdEnter_Click() {
     ++intQuestion;
@@ -52,13 +42,8 @@ void frmBrivan::cmdEnteranswer_Click() {
                   std::string(prefixes::kReference) + strRef, platform());
     }
     if (typed.empty()) lines.lblResponse2.setCaption("");
-    score.update(f.label("lblCorrect"), f.label("lblPercent"));
+    updateScore();
     f.button("cmdEnter").setFocus();
 }
-
-void frmBrivan::Command2_Click() { moves().moveTo(ScreenId::frmBrivanAnn); }
-void frmBrivan::Command3_Click() { moves().moveTo(ScreenId::frmBrivanMem); }
-void frmBrivan::cmdTerms_Click() { moves().moveTo(ScreenId::frmBrivanIntro); }
-void frmBrivan::cmdExit_Click() { moves().endProgram(); }
 
 }  // namespace brivan::quiz::limitations

@@ -23,20 +23,11 @@ constexpr int kNoteSlotThatTurnsBold = 3;  // lbl4 is bold only while it holds a
 }  // namespace
 
 frmBrivanMem::frmBrivanMem(ui::Services services)
-    : Screen(ScreenId::frmBrivanMem, ui::memoryItemsLayout(), services) {}
-
-void frmBrivanMem::bindHandlers(ui::Form& form) {
-    form.onClick("cmdEnter", [this] { cmdEnter_Click(); });
-    form.onClick("cmdEnteranswer", [this] { cmdEnteranswer_Click(); });
-    form.onClick("Command2", [this] { Command2_Click(); });
-    form.onClick("Command3", [this] { Command3_Click(); });
-    form.onClick("cmdTerms", [this] { cmdTerms_Click(); });
-    form.onClick("cmdExit", [this] { cmdExit_Click(); });
-}
+    : QuizScreen(ScreenId::frmBrivanMem, ui::memoryItemsLayout(), kMemCount,
+                 {.Command2 = ScreenId::frmBrivanAnn, .Command3 = ScreenId::frmBrivan}, services) {}
 
 void frmBrivanMem::Form_Load() {
-    intQuestion = 0;
-    score.reset();
+    resetCounters();
     for (std::string_view box : kBoxNames) form().comboBox(box).setVisible(false);
     form().label("lblAnn").setVisible(false);
     form().label("lblAnn2").setVisible(false);
@@ -121,13 +112,8 @@ void frmBrivanMem::cmdEnteranswer_Click() {
         showWrong(lines, std::string(prefixes::kCorrectOrder) + correctOrder(),
                   std::string(prefixes::kReferenceColon) + strRef, platform());
     }
-    score.update(f.label("lblCorrect"), f.label("lblPercent"));
+    updateScore();
     f.button("cmdEnter").setFocus();
 }
-
-void frmBrivanMem::Command2_Click() { moves().moveTo(ScreenId::frmBrivanAnn); }
-void frmBrivanMem::Command3_Click() { moves().moveTo(ScreenId::frmBrivan); }
-void frmBrivanMem::cmdTerms_Click() { moves().moveTo(ScreenId::frmBrivanIntro); }
-void frmBrivanMem::cmdExit_Click() { moves().endProgram(); }
 
 }  // namespace brivan::quiz::memory_items

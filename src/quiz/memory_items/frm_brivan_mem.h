@@ -3,20 +3,16 @@
 #include <array>
 #include <string>
 
-#include "quiz/common/score.h"
-#include "ui/screen.h"
+#include "quiz/common/quiz_screen.h"
 
 namespace brivan::quiz::memory_items {
 
 inline constexpr int kBoxes = 7;
 
-class frmBrivanMem final : public ui::Screen {
+class frmBrivanMem final : public QuizScreen {
 public:
     explicit frmBrivanMem(ui::Services services);
 
-    // The checklist shown, 1 to 15; 0 before the first of a visit; 16 at the hand-over.
-    int intQuestion = 0;
-    Score score;
     // The last checklist shown; kept across visits until the next "Next Question".
     std::string strQuestion;
     std::string strRef;
@@ -25,18 +21,11 @@ public:
     std::string strAnn2;
 
     void Form_Load() override;
-    void cmdEnter_Click();
-    void cmdEnteranswer_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void cmdTerms_Click();
-    void cmdExit_Click();
+    void cmdEnter_Click() override;
+    void cmdEnteranswer_Click() override;
 
     // The correct numbering read top to bottom, e.g. "2134576" for ENGINE FIRE.
     std::string correctOrder() const;
-
-private:
-    void bindHandlers(ui::Form& form) override;
 };
 
 }  // namespace brivan::quiz::memory_items

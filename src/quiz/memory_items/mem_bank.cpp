@@ -8,6 +8,18 @@
 namespace brivan::quiz::memory_items {
 namespace {
 
+// Electrical fire or smoke and smoke removal share their lines, the note among them.
+constexpr std::array<MemLine, kMemSlots> kSmokeWithFlameNote{{
+    {"Oxygen Masks and Smoke Goggles . . . . . . . . . . . . .100%/DONNED", 1},
+    {"No Smoking Sign. . . . . . . . . . . . . . . . . . . . . . . . . . . ON", 3},
+    {"Microphone Selector . . . . . . . . . . . . . . . . . . . . . . . . MASK/TESTED", 2},
+    {"    Only if there is no flame in the cabin", 0},
+    {"Oxygen Controller and Passenger Mask  . . . . . . . . . OVERRIDE/DONNED", 4},
+    {},
+    {},
+    {},
+}};
+
 constexpr std::array<MemChecklist, kMemCount> kBank{{
     // 1
     {"ENGINE FIRE",
@@ -55,16 +67,7 @@ constexpr std::array<MemChecklist, kMemCount> kBank{{
     {"ELECTRICAL FIRE OR SMOKE",
      "Checklist E-6",
      std::nullopt,
-     {{
-         {"Oxygen Masks and Smoke Goggles . . . . . . . . . . . . .100%/DONNED", 1},
-         {"No Smoking Sign. . . . . . . . . . . . . . . . . . . . . . . . . . . ON", 3},
-         {"Microphone Selector . . . . . . . . . . . . . . . . . . . . . . . . MASK/TESTED", 2},
-         {"    Only if there is no flame in the cabin", 0},
-         {"Oxygen Controller and Passenger Mask  . . . . . . . . . OVERRIDE/DONNED", 4},
-         {},
-         {},
-         {},
-     }}},
+     kSmokeWithFlameNote},
     // 5
     {"AIR CONDITIONING SMOKE",
      "Checklist E-8",
@@ -83,16 +86,7 @@ constexpr std::array<MemChecklist, kMemCount> kBank{{
     {"SMOKE REMOVAL",
      "Checklist E-9",
      std::nullopt,
-     {{
-         {"Oxygen Masks and Smoke Goggles . . . . . . . . . . . . .100%/DONNED", 1},
-         {"No Smoking Sign. . . . . . . . . . . . . . . . . . . . . . . . . . . ON", 3},
-         {"Microphone Selector . . . . . . . . . . . . . . . . . . . . . . . . MASK/TESTED", 2},
-         {"    Only if there is no flame in the cabin", 0},
-         {"Oxygen Controller and Passenger Mask  . . . . . . . . . OVERRIDE/DONNED", 4},
-         {},
-         {},
-         {},
-     }}},
+     kSmokeWithFlameNote},
     // 7
     {"TWO ENGINE-OUT CONDITION.....ABOVE 35,000 FEET",
      "Checklist E-10",
