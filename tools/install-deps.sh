@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running or testing the program needs.
-# Usage: tools/install-deps.sh run|test   (as root, or with sudo available)
+# Usage: tools/install-deps.sh run|test|bench  (as root, or with sudo available)
 set -euo pipefail
 
 run_packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev fonts-liberation)
-test_packages=("${run_packages[@]}" libgtest-dev xvfb xauth)
+test_packages=("${run_packages[@]}" libgtest-dev xvfb xauth
+  # the screen-reader test: the desktop's accessibility bus, read from Debian's python3
+  at-spi2-core python3-pyatspi dbus
+  # the install and package tests: validators of the desktop entry and metadata, CPack's Debian package
+  desktop-file-utils appstream dpkg-dev file
+  # the version-record test: the MinGW resource compiler and the Windows headers it reads
+  binutils-mingw-w64-x86-64 mingw-w64-common)
+bench_packages=("${run_packages[@]}" xvfb python3-xlib)
 
 case "${1:-run}" in
   run) packages=("${run_packages[@]}") ;;
   test) packages=("${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  bench) packages=("${bench_packages[@]}") ;;
+  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()

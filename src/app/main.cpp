@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "shell/navigator.h"
+#include "ui/font_warm_up.h"
+#include "ui/pictures.h"
 #include "ui/platform.h"
 
 namespace {
@@ -26,15 +28,22 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    brivan::ui::FontWarmUp fonts;  // reads the fonts while Qt reaches the display
     QApplication app(argc, argv);
+    fonts.applicationReady();
     QApplication::setApplicationName(QStringLiteral("brivan"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setOrganizationName(QStringLiteral("Skyward Study Press"));
+    // Ties the windows to the installed desktop entry (brivan.desktop), for its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brivan"));
     // The program ends when its last screen is unloaded, which the navigator decides.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    brivan::ui::preloadPictures();
 
     brivan::ui::QtPlatform platform;
     brivan::shell::Navigator navigator(platform);
     navigator.start();
+    fonts.finish();
     return QApplication::exec();
 }

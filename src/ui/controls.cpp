@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/accessibility.h"
 #include "ui/qt_colour.h"
 
 namespace brivan::ui {
@@ -16,11 +17,19 @@ std::string str(const QString& text) { return text.toStdString(); }
 }  // namespace
 
 std::string Label::caption() const { return str(w_->text()); }
-void Label::setCaption(std::string_view text) const { w_->setText(qs(text)); }
+void Label::setCaption(std::string_view text) const {
+    const QString caption = qs(text);
+    const bool repeated = w_->text() == caption;
+    w_->setText(caption);
+    speech::labelChanged(w_, repeated);
+}
 Colour Label::foreColor() const { return appliedColour(w_, QPalette::WindowText, colours::ButtonText); }
 void Label::setForeColor(Colour colour) const { applyColour(w_, QPalette::WindowText, colour); }
 Colour Label::backColor() const { return appliedColour(w_, QPalette::Window, colours::ButtonFace); }
-void Label::setBackColor(Colour colour) const { applyColour(w_, QPalette::Window, colour); }
+void Label::setBackColor(Colour colour) const {
+    applyColour(w_, QPalette::Window, colour);
+    speech::labelChanged(w_);  // a light's colour says whether it is a warning or a caution
+}
 bool Label::isVisible() const { return !w_->isHidden(); }
 void Label::setVisible(bool visible) const { w_->setVisible(visible); }
 bool Label::isBold() const { return w_->font().bold(); }

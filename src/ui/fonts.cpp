@@ -1,6 +1,9 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
+#include <array>
 #include <mutex>
 
 namespace brivan::ui {
@@ -19,14 +22,23 @@ const char* designedFamily(Face face) {
 // Where the designed fonts are missing (any Linux desktop), their stand-ins: Liberation Serif and
 // Sans share the metrics of Times New Roman and Arial, so text fits the labels it was designed
 // for. MS Sans Serif has no metric twin; Liberation Sans at the same size is the closest in width
-// (DejaVu Sans, fontconfig's own fallback, is some 13 % wider and clips).
-void installSubstitutions() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    });
+// (DejaVu Sans, fontconfig's own fallback, is some 13 % wider and clips). The family is settled
+// once per run: asking Qt for a missing family makes it look for fallbacks at every new font.
+const QString& family(Face face) {
+    static const std::array<QString, 3> families = [] {
+        // The installed families only: asking whether a family exists would also resolve
+        // fontconfig's aliases, which costs more than the whole list.
+        const QStringList installed = QFontDatabase::families();
+        std::array<QString, 3> resolved;
+        for (Face f : {Face::MsSansSerif, Face::TimesNewRoman, Face::Arial}) {
+            const QString designed = QString::fromLatin1(designedFamily(f));
+            resolved[static_cast<size_t>(f)] = installed.contains(designed, Qt::CaseInsensitive)
+                                                   ? designed
+                                                   : QString::fromLatin1(installedFamily(f));
+        }
+        return resolved;
+    }();
+    return families[static_cast<size_t>(face)];
 }
 
 }  // namespace
@@ -41,12 +53,20 @@ const char* installedFamily(Face face) {
 }
 
 QFont makeFont(const FontSpec& spec) {
-    installSubstitutions();
-    QFont font(QString::fromLatin1(designedFamily(spec.face)));
+    QFont font(family(spec.face));
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     font.setStyleHint(spec.face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
     return font;
+}
+
+}  // namespace brivan::ui
+
+namespace brivan::ui {
+
+void useScreenFontByDefault() {
+    static std::once_flag once;
+    std::call_once(once, [] { QApplication::setFont(makeFont(kDefaultFont)); });
 }
 
 }  // namespace brivan::ui

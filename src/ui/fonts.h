@@ -11,4 +11,9 @@ const char* installedFamily(Face face);
 
 QFont makeFont(const FontSpec& spec);
 
+// Makes the screens' own font (MS Sans Serif 8.25 or its stand-in) the application's, once, so
+// that a control starts with the font it will keep: a text box lays out its text as it is made,
+// and would otherwise load the desktop's font first.
+void useScreenFontByDefault();
+
 }  // namespace brivan::ui

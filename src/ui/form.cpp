@@ -3,15 +3,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
-#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QLineEdit>
-#include <QPixmapCache>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -22,7 +21,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
+#include "ui/pictures.h"
 #include "ui/qt_colour.h"
 
 namespace brivan::ui {
@@ -32,26 +33,6 @@ namespace {
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 int px(int twips) { return twips / kTwipsPerPixel; }
-
-// Pictures are decoded once per run: every later load of a screen reuses them. On a screen with
-// two device pixels to the point, the "@2x" rendering of the same artwork is used.
-QPixmap picture(std::string_view resource) {
-    const QString path = qs(resource);
-    const qreal ratio = qApp->devicePixelRatio();
-    const bool hiDpi = ratio > 1.0;
-    const QString key = hiDpi ? path + QStringLiteral("@2x") : path;
-    QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap)) return pixmap;
-    const int dot = int(path.lastIndexOf(QLatin1Char('.')));
-    const QString path2x = path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
-    if (hiDpi && QFile::exists(path2x) && pixmap.load(path2x)) {
-        pixmap.setDevicePixelRatio(2.0);
-    } else {
-        pixmap.load(path);
-    }
-    QPixmapCache::insert(key, pixmap);
-    return pixmap;
-}
 
 const QIcon& windowIcon() {
     static const QIcon icon = [] {
@@ -141,13 +122,13 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
     switch (spec.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(window);
+        speech::prepare(label, spec);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignTop | (spec.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
         label->setAutoFillBackground(true);
         label->setText(qs(spec.text));
-        applyColour(label, QPalette::WindowText, spec.fore.value_or(colours::ButtonText));
-        applyColour(label, QPalette::Window, spec.back.value_or(colours::ButtonFace));
+        applyColours(label, spec.fore.value_or(colours::ButtonText), spec.back.value_or(colours::ButtonFace));
         widget = label;
         break;
     }
@@ -159,10 +140,19 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
     }
     case ControlKind::ComboBox: {
         auto* box = new QComboBox(window);
-        box->setEditable(true);
+        speech::prepare(box, spec);
+        // What is typed stays exactly as typed: no completer. The box would make one over its
+        // list for a line edit that has none, at a cost that showed in every load of the screen,
+        // so the line edit comes with a stand-in, taken away again at once.
+        static QCompleter* const standIn = new QCompleter(qApp);
+        auto* edit = new QLineEdit(box);
+        edit->setCompleter(standIn);
+        box->setLineEdit(edit);
+        edit->setCompleter(nullptr);
         box->setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the list
-        box->setCompleter(nullptr);                 // what is typed stays exactly as typed
-        for (std::string_view item : spec.items) box->addItem(qs(item));
+        QStringList items;
+        for (std::string_view item : spec.items) items << qs(item);
+        box->addItems(items);
         // The list stands at the item the box shows, however the text got there (layout, handler
         // or typing), so that the arrow keys and the opened list go on from the number on show.
         QObject::connect(box, &QComboBox::editTextChanged, box, [box](const QString& text) {
@@ -175,6 +165,7 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
     }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(window);
+        speech::prepare(option, spec);
         option->setAutoExclusive(true);
         widget = option;
         break;
@@ -195,7 +186,9 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
     }
     }
     widget->setObjectName(qs(spec.name));
-    widget->setFont(makeFont(spec.font));
+    // The screen's own font is the application's: set only the others, as a font change makes a
+    // drop-down box rebuild its list.
+    if (spec.font != kDefaultFont) widget->setFont(makeFont(spec.font));
     if (!spec.toolTip.empty()) widget->setToolTip(qs(spec.toolTip));
     widget->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
     if (!takesFocus(spec.kind)) widget->setFocusPolicy(Qt::NoFocus);
@@ -205,6 +198,7 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
 }  // namespace
 
 Form::Form(const Layout& layout) : window_(new FormWindow), layout_(layout) {
+    useScreenFontByDefault();
     const WindowSpec& spec = layout.window;
     window_->setWindowTitle(qs(spec.caption));
     window_->setFixedSize(px(spec.width), px(spec.height));
@@ -232,6 +226,8 @@ Form::Form(const Layout& layout) : window_(new FormWindow), layout_(layout) {
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_);
         QObject::connect(escape, &QShortcut::activated, cancel, &QPushButton::click);
     }
+
+    speech::describe(layout.controls, [this](std::string_view name) { return window_->find(name); });
 }
 
 Form::~Form() {

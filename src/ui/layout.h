@@ -17,6 +17,8 @@ struct FontSpec {
     Face face = Face::MsSansSerif;
     double points = 8.25;
     bool bold = false;
+
+    friend constexpr bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
 // The screen's own font, used where a table says "default".
@@ -33,6 +35,18 @@ enum class Role { None, Default, Cancel };
 
 inline constexpr int kNoTab = -1;
 
+// What a screen reader says for a control where what the screen shows is not enough. Nothing here
+// changes what the screen shows.
+struct Speech {
+    std::string_view name{};         // said for the control: what a picture shows, what a box is for
+    std::string_view description{};  // said on request after the name: the wording of a picture of text
+    std::string_view namedBy{};      // the label whose caption is this control's name, kept in step
+    std::string_view partOf{};       // the light whose name reads this label's caption; not read alone
+    bool light = false;              // an annunciator light: "Warning light: " on red, "Caution light: "
+                                     // on yellow, then its legend
+    bool live = false;               // every caption set is announced, even one that reads the same
+};
+
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
@@ -46,6 +60,7 @@ struct ControlSpec {
     Align align = Align::Left;
     Role role = Role::None;
     std::span<const std::string_view> items{};  // the list of a drop-down box
+    Speech speech{};
 };
 
 struct WindowSpec {

@@ -39,6 +39,15 @@ void applyColour(QWidget* widget, QPalette::ColorRole role, Colour colour) {
     widget->setProperty(propertyName(role), QVariant::fromValue(uint(colour)));
 }
 
+void applyColours(QWidget* widget, Colour fore, Colour back) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, toQColor(fore));
+    palette.setColor(QPalette::Window, toQColor(back));
+    widget->setPalette(palette);
+    widget->setProperty(propertyName(QPalette::WindowText), QVariant::fromValue(uint(fore)));
+    widget->setProperty(propertyName(QPalette::Window), QVariant::fromValue(uint(back)));
+}
+
 Colour appliedColour(const QWidget* widget, QPalette::ColorRole role, Colour fallback) {
     const QVariant value = widget->property(propertyName(role));
     return value.isValid() ? Colour(value.toUInt()) : fallback;

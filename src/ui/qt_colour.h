@@ -12,6 +12,8 @@ QColor toQColor(Colour colour);
 
 // Sets a widget's colour role and remembers the value as set, so that it can be read back.
 void applyColour(QWidget* widget, QPalette::ColorRole role, Colour colour);
+// Both colours of a label at once: one palette change instead of two.
+void applyColours(QWidget* widget, Colour fore, Colour back);
 Colour appliedColour(const QWidget* widget, QPalette::ColorRole role, Colour fallback);
 
 }  // namespace brivan::ui

@@ -11,8 +11,10 @@ namespace {
 using enum ControlKind;
 using namespace texts;
 
-constexpr ControlSpec option(std::string_view name, int top, int tab) {
-    return {.name = name, .kind = OptionButton, .left = 2040, .top = top, .width = 255, .height = 495, .tab = tab};
+// An option button has no caption of its own: a screen reader names it after its choice label.
+constexpr ControlSpec option(std::string_view name, int top, int tab, std::string_view choice) {
+    return {.name = name, .kind = OptionButton, .left = 2040, .top = top, .width = 255, .height = 495, .tab = tab,
+            .speech = {.namedBy = choice}};
 }
 
 constexpr ControlSpec choice(std::string_view name, int top, int tab) {
@@ -27,10 +29,10 @@ constexpr ControlSpec kControls[] = {
      .text = kMemoryItems, .font = kTnr9},
     {.name = "Command2", .kind = Button, .left = 4680, .top = 7440, .width = 1335, .height = 492, .tab = 21,
      .text = kLimitations, .font = kTnr9},
-    option("OptionD", 4440, 16),
-    option("OptionC", 3720, 15),
-    option("OptionB", 3000, 14),
-    option("OptionA", 2280, 13),
+    option("OptionD", 4440, 16, "lblD"),
+    option("OptionC", 3720, 15, "lblC"),
+    option("OptionB", 3000, 14, "lblB"),
+    option("OptionA", 2280, 13, "lblA"),
     {.name = "cmdEnter", .kind = Button, .left = 5400, .top = 5520, .width = 1335, .height = 492, .tab = 0,
      .text = kNextQuestion, .font = kTnr9, .toolTip = kTipNext},
     {.name = "cmdExit", .kind = Button, .left = 1560, .top = 6120, .width = 1335, .height = 492, .tab = 3,
@@ -49,11 +51,12 @@ constexpr ControlSpec kControls[] = {
     {.name = "Label4", .kind = Label, .left = 360, .top = 7320, .width = 3375, .height = 375, .tab = 19,
      .text = publisher::kCourtesyLine, .font = kTnr12, .fore = colours::Navy, .back = colours::MenuBar,
      .align = Align::Centre},
-    {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo},
+    {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo,
+     .speech = {.name = kSayLogo}},
     {.name = "lblAnn2", .kind = Label, .left = 5280, .top = 2040, .width = 1245, .height = 240, .tab = 18,
-     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre},
+     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre, .speech = {.partOf = "lblAnn"}},
     {.name = "lblAnn", .kind = Label, .left = 5280, .top = 1800, .width = 1245, .height = 240, .tab = 17,
-     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre},
+     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre, .speech = {.light = true}},
     {.name = "lblQuestion", .kind = Label, .left = 2400, .top = 1320, .width = 6855, .height = 615, .tab = 4,
      .text = "What will cause the illumination of the displayed annunciator?", .font = kTnr12Bold,
      .toolTip = kTipQuestion, .align = Align::Centre},
@@ -64,7 +67,7 @@ constexpr ControlSpec kControls[] = {
     {.name = "lblRef", .kind = Label, .left = 6720, .top = 6840, .width = 3495, .height = 495, .tab = 7,
      .font = kTnr12, .fore = colours::Blue, .align = Align::Centre},
     {.name = "lblResponse2", .kind = Label, .left = 6720, .top = 5640, .width = 3495, .height = 495, .tab = 6,
-     .font = kTnr12, .align = Align::Centre},
+     .font = kTnr12, .align = Align::Centre, .speech = {.live = true}},
     {.name = "lblResponse", .kind = Label, .left = 6720, .top = 6240, .width = 3495, .height = 495, .tab = 5,
      .font = kTnr12, .fore = colours::DarkGrey, .align = Align::Centre},
     {.name = "Label1", .kind = Label, .left = 0, .top = 0, .width = 12600, .height = 1215, .tab = 12,

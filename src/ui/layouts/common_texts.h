@@ -22,4 +22,8 @@ inline constexpr std::string_view kTipPicture = "Gulfstream GV Cockpit.";
 inline constexpr std::string_view kLogo = ":/logo.gif";
 inline constexpr std::string_view kAircraft = ":/aircraft.jpg";
 
+// What a screen reader says for the pictures.
+inline constexpr std::string_view kSayLogo = "Skyward Study Press logo";
+inline constexpr std::string_view kSayAircraft = "Business jet climbing over snow-covered mountains";
+
 }  // namespace brivan::ui::texts

@@ -37,17 +37,18 @@ constexpr ControlSpec kControls[] = {
     {.name = "Label2", .kind = Label, .left = 360, .top = 7680, .width = 3375, .height = 375, .tab = 11,
      .text = publisher::kResources, .font = kTnr12, .fore = colours::Navy, .back = colours::MenuBar,
      .align = Align::Centre},
-    {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo},
+    {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo,
+     .speech = {.name = kSayLogo}},
     {.name = "Label1", .kind = Label, .left = 0, .top = 0, .width = 11895, .height = 1215, .tab = 8,
      .back = colours::TitleBarText},
     {.name = "lblRef", .kind = Label, .left = 6960, .top = 6840, .width = 3615, .height = 495, .tab = 7,
      .font = kMss12, .fore = colours::Blue},
     {.name = "lblResponse2", .kind = Label, .left = 6960, .top = 5640, .width = 3615, .height = 495, .tab = 6,
-     .font = kMss12},
+     .font = kMss12, .speech = {.live = true}},
     {.name = "lblResponse", .kind = Label, .left = 6960, .top = 6240, .width = 3615, .height = 495, .tab = 5,
      .font = kMss12, .fore = colours::DarkGrey},
     {.name = "imgBrivan", .kind = Picture, .left = 3240, .top = 1200, .width = 5400, .height = 3675,
-     .text = kAircraft, .toolTip = kTipPicture},
+     .text = kAircraft, .toolTip = kTipPicture, .speech = {.name = kSayAircraft}},
 };
 
 constexpr Layout kLayout{

@@ -14,9 +14,10 @@ using namespace texts;
 
 constexpr std::string_view kNumbers[] = {"1", "2", "3", "4", "5", "6", "7"};
 
-constexpr ControlSpec box(std::string_view name, std::string_view number, int top, int tab) {
+// A screen reader names each box after the step line beside it.
+constexpr ControlSpec box(std::string_view name, std::string_view number, int top, int tab, std::string_view line) {
     return {.name = name, .kind = ComboBox, .left = 2160, .top = top, .width = 495, .height = 315, .tab = tab,
-            .text = number, .items = kNumbers};
+            .text = number, .items = kNumbers, .speech = {.namedBy = line}};
 }
 
 constexpr ControlSpec line(std::string_view name, int top, int tab, FontSpec font = kTnr12) {
@@ -31,13 +32,13 @@ constexpr ControlSpec kControls[] = {
      .text = kLimitations, .font = kTnr9},
     {.name = "Command2", .kind = Button, .left = 6000, .top = 7440, .width = 1335, .height = 492, .tab = 27,
      .text = kMasterWarning, .font = kTnr9},
-    box("com7", "7", 5520, 23),
-    box("com6", "6", 4800, 22),
-    box("com5", "5", 4320, 21),
-    box("com4", "4", 3840, 20),
-    box("com3", "3", 3360, 19),
-    box("com2", "2", 2880, 18),
-    box("com1", "1", 2400, 17),
+    box("com7", "7", 5520, 23, "lbl8"),
+    box("com6", "6", 4800, 22, "lbl6"),
+    box("com5", "5", 4320, 21, "lbl5"),
+    box("com4", "4", 3840, 20, "lbl4"),
+    box("com3", "3", 3360, 19, "lbl3"),
+    box("com2", "2", 2880, 18, "lbl2"),
+    box("com1", "1", 2400, 17, "lbl1"),
     {.name = "cmdEnter", .kind = Button, .left = 5400, .top = 6000, .width = 1335, .height = 492, .tab = 0,
      .text = kNextQuestion, .font = kTnr9, .toolTip = kTipNext},
     {.name = "cmdExit", .kind = Button, .left = 1320, .top = 6120, .width = 1335, .height = 492, .tab = 2,
@@ -54,7 +55,8 @@ constexpr ControlSpec kControls[] = {
     {.name = "lblMain1", .kind = Label, .left = 360, .top = 7320, .width = 3375, .height = 375, .tab = 25,
      .text = publisher::kCourtesyLine, .font = kTnr12, .fore = colours::Navy, .back = colours::MenuBar,
      .align = Align::Centre},
-    {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo},
+    {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo,
+     .speech = {.name = kSayLogo}},
     {.name = "lblQuestion", .kind = Label, .left = 2640, .top = 1320, .width = 6735, .height = 375, .tab = 24,
      .font = kTnr12Bold, .fore = colours::Black, .align = Align::Centre},
     line("lbl7", 5160, 16, kTnr12Bold),
@@ -62,9 +64,9 @@ constexpr ControlSpec kControls[] = {
     line("lbl6", 4800, 14),
     line("lbl8", 5520, 13),
     {.name = "lblAnn2", .kind = Label, .left = 5400, .top = 2040, .width = 1215, .height = 240, .tab = 12,
-     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre},
+     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre, .speech = {.partOf = "lblAnn"}},
     {.name = "lblAnn", .kind = Label, .left = 5400, .top = 1800, .width = 1215, .height = 240, .tab = 11,
-     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre},
+     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre, .speech = {.light = true}},
     line("lbl4", 3840, 9),
     line("lbl3", 3360, 8),
     line("lbl2", 2880, 7),
@@ -72,7 +74,7 @@ constexpr ControlSpec kControls[] = {
     {.name = "lblRef", .kind = Label, .left = 6720, .top = 6960, .width = 3495, .height = 375, .tab = 5,
      .font = kTnr12, .fore = colours::Blue, .align = Align::Centre},
     {.name = "lblResponse2", .kind = Label, .left = 6720, .top = 6000, .width = 3495, .height = 375, .tab = 4,
-     .font = kTnr12, .align = Align::Centre},
+     .font = kTnr12, .align = Align::Centre, .speech = {.live = true}},
     {.name = "lblResponse", .kind = Label, .left = 6720, .top = 6480, .width = 3495, .height = 375, .tab = 3,
      .font = kTnr12, .fore = colours::DarkGrey, .align = Align::Centre},
     {.name = "Label1", .kind = Label, .left = 0, .top = 0, .width = 12600, .height = 1215, .tab = 10,

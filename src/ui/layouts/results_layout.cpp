@@ -54,11 +54,12 @@ constexpr std::array<ControlSpec, 14> resultsControls(QuizButton command2, QuizB
         {.name = "Label2", .kind = Label, .left = 360, .top = 7680, .width = 3375, .height = 375, .tab = 6,
          .text = publisher::kResources, .font = kTnr12, .fore = colours::Navy, .back = colours::MenuBar,
          .align = Align::Centre},
-        {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo},
+        {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo,
+     .speech = {.name = kSayLogo}},
         {.name = "Label1", .kind = Label, .left = 0, .top = 0, .width = 11895, .height = 1215, .tab = 5,
          .back = colours::TitleBarText},
         {.name = "imgBrivan", .kind = Picture, .left = 3360, .top = 1200, .width = 5400, .height = 3675,
-         .text = kAircraft, .toolTip = kTipPicture},
+         .text = kAircraft, .toolTip = kTipPicture, .speech = {.name = kSayAircraft}},
     }};
 }
 

@@ -1,0 +1,104 @@
+#include "ui/pictures.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
+#include <future>
+#include <mutex>
+#include <thread>
+
+namespace brivan::ui {
+
+namespace {
+
+// In the order the screens need them: the terms screen first.
+constexpr std::string_view kAll[] = {":/logo.gif", ":/terms_heading.gif", ":/disclaimer.gif", ":/aircraft.jpg"};
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+struct Decoded {
+    QImage image;
+    qreal ratio = 1.0;
+};
+
+Decoded decode(const QString& path, bool hiDpi) {
+    if (hiDpi) {
+        const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+        const QString path2x = path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+        if (QFile::exists(path2x)) {
+            QImage image = QImageReader(path2x).read();
+            if (!image.isNull()) return {std::move(image), 2.0};
+        }
+    }
+    return {QImageReader(path).read(), 1.0};
+}
+
+class Store {
+public:
+    void preload() {
+        std::lock_guard lock(mutex_);
+        if (worker_.joinable() || !pixmaps_.isEmpty()) return;
+        const bool hiDpi = qApp->devicePixelRatio() > 1.0;
+        std::vector<std::promise<Decoded>> promises(std::size(kAll));
+        for (size_t i = 0; i < promises.size(); ++i) pending_.insert(qs(kAll[i]), promises[i].get_future().share());
+        worker_ = std::thread([promises = std::move(promises), hiDpi]() mutable {
+            for (size_t i = 0; i < promises.size(); ++i) promises[i].set_value(decode(qs(kAll[i]), hiDpi));
+        });
+        clearWithTheApplication();
+    }
+
+    QPixmap get(std::string_view resource) {
+        const QString path = qs(resource);
+        std::shared_future<Decoded> future;
+        {
+            std::lock_guard lock(mutex_);
+            if (auto it = pixmaps_.constFind(path); it != pixmaps_.cend()) return *it;
+            future = pending_.take(path);
+        }
+        Decoded decoded = future.valid() ? future.get() : decode(path, qApp->devicePixelRatio() > 1.0);
+        QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
+        pixmap.setDevicePixelRatio(decoded.ratio);
+        std::lock_guard lock(mutex_);
+        pixmaps_.insert(path, pixmap);
+        clearWithTheApplication();
+        return pixmap;
+    }
+
+    static Store& instance() {
+        static Store store;
+        return store;
+    }
+
+    ~Store() { clear(); }
+
+private:
+    // Pixmaps belong to the application: they go with it, once the reader has finished.
+    void clearWithTheApplication() {
+        static std::once_flag once;
+        std::call_once(once, [] { qAddPostRoutine([] { instance().clear(); }); });
+    }
+
+    void clear() {
+        if (worker_.joinable()) worker_.join();
+        std::lock_guard lock(mutex_);
+        pixmaps_.clear();
+        pending_.clear();
+    }
+
+    std::mutex mutex_;
+    std::thread worker_;
+    QHash<QString, std::shared_future<Decoded>> pending_;
+    QHash<QString, QPixmap> pixmaps_;
+};
+
+}  // namespace
+
+void preloadPictures() { Store::instance().preload(); }
+
+QPixmap picture(std::string_view resource) { return Store::instance().get(resource); }
+
+}  // namespace brivan::ui

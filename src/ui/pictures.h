@@ -1,0 +1,18 @@
+#pragma once
+// The screens' pictures, decoded once per run. Decoding starts on a second thread as soon as the
+// program starts, so the first window is built while its pictures are being read.
+#include <string_view>
+
+class QPixmap;
+
+namespace brivan::ui {
+
+// Starts decoding every picture the screens show, the terms screen's first. Call once, after the
+// application object exists; without it each picture is decoded when first shown.
+void preloadPictures();
+
+// The picture compiled in under this resource name; on a screen with two device pixels to the
+// point, its "@2x" rendering.
+QPixmap picture(std::string_view resource);
+
+}  // namespace brivan::ui

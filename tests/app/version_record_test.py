@@ -1,0 +1,171 @@
+#!/usr/bin/python3
+"""The Windows version record and application icon of brivan.exe, checked on Linux.
+
+Usage: version_record_test.py SOURCE_DIR
+
+Compiles src/app/brivan.rc with the MinGW resource compiler (x86_64-w64-mingw32-windres, Debian's
+binutils-mingw-w64-x86-64, with the MinGW headers of mingw-w64-common and the C preprocessor) into
+a .res file, then reads that file back byte by byte, as Windows does: the VERSIONINFO resource
+(fixed part, string table and translation) and the icon group.
+"""
+
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+
+WINDRES = "x86_64-w64-mingw32-windres"
+MINGW_INCLUDE = "/usr/share/mingw-w64/include"
+RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
+
+passed = 0
+failures = []
+
+
+def check(condition, message):
+    global passed
+    if condition:
+        passed += 1
+    else:
+        failures.append(message)
+        print("FAIL: " + message, flush=True)
+
+
+def compile_rc(rc, res):
+    # The MinGW compiler driver is not needed: the C preprocessor with the MinGW headers does what
+    # it would do for a resource script (RC_INVOKED, a 64-bit Windows target).
+    args = [WINDRES, "--preprocessor=cpp"]
+    for arg in ("-nostdinc", "-I" + MINGW_INCLUDE, "-DRC_INVOKED", "-D_WIN32", "-D_WIN64"):
+        args.append("--preprocessor-arg=" + arg)
+    args += ["-O", "res", "-i", rc, "-o", res]
+    subprocess.run(args, check=True)
+
+
+def align4(offset):
+    return (offset + 3) & ~3
+
+
+def name_or_ordinal(data, offset):
+    if struct.unpack_from("<H", data, offset)[0] == 0xFFFF:
+        return struct.unpack_from("<H", data, offset + 2)[0], offset + 4
+    end = offset
+    while struct.unpack_from("<H", data, end)[0] != 0:
+        end += 2
+    return data[offset:end].decode("utf-16-le"), end + 2
+
+
+def resources(data):
+    """(type, name, language, bytes) for every resource of a .res file."""
+    offset, found = 0, []
+    while offset + 8 <= len(data):
+        size, header = struct.unpack_from("<II", data, offset)
+        kind, p = name_or_ordinal(data, offset + 8)
+        name, p = name_or_ordinal(data, p)
+        p = align4(p)
+        _, _, language = struct.unpack_from("<IHH", data, p)
+        body = offset + header
+        if size:
+            found.append((kind, name, language, data[body:body + size]))
+        offset = align4(body + size)
+    return found
+
+
+def utf16z(data, offset):
+    end = offset
+    while struct.unpack_from("<H", data, end)[0] != 0:
+        end += 2
+    return data[offset:end].decode("utf-16-le"), end + 2
+
+
+def version_node(data, offset=0):
+    """One node of a VS_VERSIONINFO tree: (key, value bytes, children)."""
+    length, value_length, is_text = struct.unpack_from("<HHH", data, offset)
+    key, p = utf16z(data, offset + 6)
+    p = align4(p)
+    size = value_length * 2 if is_text else value_length
+    value = data[p:p + size]
+    p = align4(p + size)
+    children, end = [], offset + length
+    while p < end:
+        child, p = version_node(data, p)
+        children.append(child)
+        p = align4(p)
+    return (key, value, children), end
+
+
+def text(value):
+    return value.decode("utf-16-le").rstrip("\0")
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    rc = os.path.join(sys.argv[1], "src", "app", "brivan.rc")
+    with tempfile.TemporaryDirectory() as tmp:
+        res = os.path.join(tmp, "brivan.res")
+        compile_rc(rc, res)
+        with open(res, "rb") as f:
+            data = f.read()
+
+    found = resources(data)
+    versions = [r for r in found if r[0] == RT_VERSION]
+    check(len(versions) == 1, "one version record")
+    if not versions:
+        return
+    _, name, language, body = versions[0]
+    check(name == 1, "the version record is resource 1 (VS_VERSION_INFO)")
+    check(language == 0x0409, f"the version record is in US English (0x{language:04x})")
+
+    (key, fixed, children), _ = version_node(body)
+    check(key == "VS_VERSION_INFO", "the record's key")
+    signature, _, file_ms, file_ls, product_ms, product_ls, _, _, file_os, file_type = struct.unpack_from(
+        "<10I", fixed)
+    check(signature == 0xFEEF04BD, "the fixed part's signature")
+    check((file_ms, file_ls) == (0x00010000, 0), "file version 1.0.0.0")
+    check((product_ms, product_ls) == (0x00010000, 0), "product version 1.0.0.0")
+    check(file_os == 0x4, "made for 32-bit Windows (VOS__WINDOWS32)")
+    check(file_type == 0x1, "an application (VFT_APP)")
+
+    blocks = {child[0]: child for child in children}
+    tables = blocks.get("StringFileInfo", (None, None, []))[2]
+    check([t[0].upper() for t in tables] == ["040904B0"], "one string table, US English in Unicode (040904B0)")
+    strings = {s[0]: text(s[1]) for t in tables for s in t[2]}
+    expected = {
+        "ProductName": "brivan",
+        "InternalName": "brivan",
+        "OriginalFilename": "brivan.exe",
+        "FileVersion": "1.00",
+        "ProductVersion": "1.00",
+        "CompanyName": "Skyward Study Press",
+    }
+    for field, value in expected.items():
+        check(strings.get(field) == value, f"{field} is {value!r} (found {strings.get(field)!r})")
+
+    variables = {v[0]: v[1] for v in blocks.get("VarFileInfo", (None, None, []))[2]}
+    translation = variables.get("Translation", b"")
+    check(len(translation) == 4 and struct.unpack("<HH", translation) == (0x0409, 1200),
+          "the translation is language 0x0409 with code page 1200")
+
+    # The application icon: one group of three images, 32 x 32 in two colours, 32 x 32 and 16 x 16
+    # in sixteen colours.
+    groups = [r for r in found if r[0] == RT_GROUP_ICON]
+    check(len(groups) == 1, "one application icon")
+    if groups:
+        group = groups[0][3]
+        _, kind, count = struct.unpack_from("<HHH", group)
+        images = [struct.unpack_from("<BBBBHHIH", group, 6 + 14 * i) for i in range(count)]
+        shapes = sorted((w or 256, h or 256, bits) for w, h, _, _, _, bits, _, _ in images)
+        check(kind == 1 and shapes == [(16, 16, 4), (32, 32, 1), (32, 32, 4)],
+              f"the icon holds 32 x 32 in 2 and 16 colours and 16 x 16 in 16 colours (found {shapes})")
+        icons = {r[1] for r in found if r[0] == RT_ICON}
+        check({image[7] for image in images} <= icons, "every image of the icon is in the file")
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except (OSError, subprocess.CalledProcessError) as error:
+        check(False, f"the version record could not be compiled: {error}")
+    print(f"{passed} passed, {len(failures)} failed", flush=True)
+    sys.exit(1 if failures else 0)
