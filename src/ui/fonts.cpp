@@ -52,11 +52,11 @@ const char* installedFamily(Face face) {
     return "Liberation Sans";
 }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(family(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setStyleHint(spec.face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+QFont makeFont(const FontSpec& design) {
+    QFont font(family(design.face));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setStyleHint(design.face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
     return font;
 }
 

@@ -117,30 +117,30 @@ protected:
 
 namespace {
 
-QWidget* build(const ControlSpec& spec, FormWindow* window) {
+QWidget* build(const ControlSpec& row, FormWindow* window) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(window);
-        speech::prepare(label, spec);
+        speech::prepare(label, row);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignTop | (spec.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+        label->setAlignment(Qt::AlignTop | (row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
         label->setAutoFillBackground(true);
-        label->setText(qs(spec.text));
-        applyColours(label, spec.fore.value_or(colours::ButtonText), spec.back.value_or(colours::ButtonFace));
+        label->setText(qs(row.text));
+        applyColours(label, row.fore.value_or(colours::ButtonText), row.back.value_or(colours::ButtonFace));
         widget = label;
         break;
     }
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(window);
-        box->setText(qs(spec.text));
+        box->setText(qs(row.text));
         widget = box;
         break;
     }
     case ControlKind::ComboBox: {
         auto* box = new QComboBox(window);
-        speech::prepare(box, spec);
+        speech::prepare(box, row);
         // What is typed stays exactly as typed: no completer. The box would make one over its
         // list for a line edit that has none, at a cost that showed in every load of the screen,
         // so the line edit comes with a stand-in, taken away again at once.
@@ -151,7 +151,7 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
         edit->setCompleter(nullptr);
         box->setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the list
         QStringList items;
-        for (std::string_view item : spec.items) items << qs(item);
+        for (std::string_view item : row.items) items << qs(item);
         box->addItems(items);
         // The list stands at the item the box shows, however the text got there (layout, handler
         // or typing), so that the arrow keys and the opened list go on from the number on show.
@@ -159,39 +159,39 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
             const int item = box->findText(text);
             if (item >= 0 && item != box->currentIndex()) box->setCurrentIndex(item);
         });
-        box->setEditText(qs(spec.text));
+        box->setEditText(qs(row.text));
         widget = box;
         break;
     }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(window);
-        speech::prepare(option, spec);
+        speech::prepare(option, row);
         option->setAutoExclusive(true);
         widget = option;
         break;
     }
     case ControlKind::Button: {
-        auto* button = new AccessKeyButton(qs(spec.text), window);
+        auto* button = new AccessKeyButton(qs(row.text), window);
         button->setAutoDefault(true);  // Enter presses the button that has the focus
-        button->setDefault(spec.role == Role::Default);
+        button->setDefault(row.role == Role::Default);
         widget = button;
         break;
     }
     case ControlKind::Picture: {
         auto* image = new QLabel(window);
-        image->setPixmap(picture(spec.text));
+        image->setPixmap(picture(row.text));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = image;
         break;
     }
     }
-    widget->setObjectName(qs(spec.name));
+    widget->setObjectName(qs(row.name));
     // The screen's own font is the application's: set only the others, as a font change makes a
     // drop-down box rebuild its list.
-    if (spec.font != kDefaultFont) widget->setFont(makeFont(spec.font));
-    if (!spec.toolTip.empty()) widget->setToolTip(qs(spec.toolTip));
-    widget->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
-    if (!takesFocus(spec.kind)) widget->setFocusPolicy(Qt::NoFocus);
+    if (row.font != kDefaultFont) widget->setFont(makeFont(row.font));
+    if (!row.toolTip.empty()) widget->setToolTip(qs(row.toolTip));
+    widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
+    if (!takesFocus(row.kind)) widget->setFocusPolicy(Qt::NoFocus);
     return widget;
 }
 
@@ -199,11 +199,11 @@ QWidget* build(const ControlSpec& spec, FormWindow* window) {
 
 Form::Form(const Layout& layout) : window_(new FormWindow), layout_(layout) {
     useScreenFontByDefault();
-    const WindowSpec& spec = layout.window;
-    window_->setWindowTitle(qs(spec.caption));
-    window_->setFixedSize(px(spec.width), px(spec.height));
-    window_->back = toQColor(spec.back);
-    if (spec.icon) window_->setWindowIcon(windowIcon());
+    const WindowSpec& frame = layout.window;
+    window_->setWindowTitle(qs(frame.caption));
+    window_->setFixedSize(px(frame.width), px(frame.height));
+    window_->back = toQColor(frame.back);
+    if (frame.icon) window_->setWindowIcon(windowIcon());
     window_->setFont(makeFont(kDefaultFont));
 
     for (const ControlSpec& control : layout.controls)

@@ -9,18 +9,8 @@ build=${1:?usage: $0 BUILD_DIR}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
-passed=0
-failed=0
-check() {  # check "what" command...
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $what"
-  fi
-}
+# shellcheck source=checks.sh
+source "$(dirname "$0")/checks.sh"
 
 # The width and height of a PNG file, from its header.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
@@ -56,5 +46,4 @@ check "the metadata launches brivan.desktop" grep -q '<launchable type="desktop-
 # The whole tree as a software centre reads it: metadata, desktop entry and icon together.
 check "appstreamcli validate-tree accepts the install tree" appstreamcli validate-tree --no-net "$prefix"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

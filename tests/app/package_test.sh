@@ -9,18 +9,8 @@ build=${1:?usage: $0 BUILD_DIR}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-passed=0
-failed=0
-check() {  # check "what" command...
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $what"
-  fi
-}
+# shellcheck source=checks.sh
+source "$(dirname "$0")/checks.sh"
 
 if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1; then
   cat "$work/cpack.log"
@@ -30,7 +20,7 @@ fi
 
 deb=$(ls "$work"/brivan_*.deb 2>/dev/null | head -n 1)
 check "CPack builds brivan_1.00_<arch>.deb" test "$(basename "${deb:-none}")" = "brivan_1.00_$(dpkg --print-architecture).deb"
-[ -n "$deb" ] || { echo "$passed passed, $failed failed"; exit 1; }
+[ -n "$deb" ] || { finish; exit 1; }
 
 field() { dpkg-deb --field "$deb" "$1"; }
 check "the package is named brivan" test "$(field Package)" = brivan
@@ -55,5 +45,4 @@ dpkg-deb --extract "$deb" "$work/root"
 check "the packaged program is stripped" bash -c "file '$work/root/usr/bin/brivan' | grep -q ', stripped'"
 check "the packaged desktop entry is valid" desktop-file-validate "$work/root/usr/share/applications/brivan.desktop"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -21,21 +21,10 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 import pyatspi  # noqa: E402
+from checks import check, failures, finish  # noqa: E402
 
 TIMEOUT = 30.0  # seconds for anything to appear; a pass takes far less
 
-passed = 0
-failures = []
-
-
-def check(condition, message):
-    global passed
-    if condition:
-        passed += 1
-    else:
-        failures.append(message)
-        print("FAIL: " + message, flush=True)
-    return condition
 
 
 def pump():
@@ -150,11 +139,6 @@ def enable_accessibility():
     bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
                   GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
                   None, Gio.DBusCallFlags.NONE, -1, None)
-
-
-def finish():
-    print(f"{passed} passed, {len(failures)} failed", flush=True)
-    sys.exit(1 if failures else 0)
 
 
 LABEL = pyatspi.ROLE_LABEL

@@ -14,22 +14,12 @@ import struct
 import subprocess
 import sys
 import tempfile
+from checks import check, failures, finish  # noqa: E402
 
 WINDRES = "x86_64-w64-mingw32-windres"
 MINGW_INCLUDE = "/usr/share/mingw-w64/include"
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 
-passed = 0
-failures = []
-
-
-def check(condition, message):
-    global passed
-    if condition:
-        passed += 1
-    else:
-        failures.append(message)
-        print("FAIL: " + message, flush=True)
 
 
 def compile_rc(rc, res):
@@ -167,5 +157,4 @@ if __name__ == "__main__":
         main()
     except (OSError, subprocess.CalledProcessError) as error:
         check(False, f"the version record could not be compiled: {error}")
-    print(f"{passed} passed, {len(failures)} failed", flush=True)
-    sys.exit(1 if failures else 0)
+    finish()

@@ -13,31 +13,19 @@
 
 #include "quiz/annunciators/frm_brivan_ann.h"
 #include "quiz/memory_items/frm_brivan_mem.h"
+#include "support/layouts.h"
 #include "support/program.h"
 #include "ui/layouts/layouts.h"
 
 using brivan::quiz::annunciators::frmBrivanAnn;
 using brivan::quiz::memory_items::frmBrivanMem;
+using brivan::testing::layoutOf;
 using brivan::testing::Program;
 using brivan::ui::ControlKind;
 using brivan::ui::Layout;
-using brivan::ui::ResultsOf;
 using brivan::ui::ScreenId;
 
 namespace {
-
-const Layout& layoutOf(ScreenId id) {
-    switch (id) {
-    case ScreenId::frmBrivanIntro: return brivan::ui::introLayout();
-    case ScreenId::frmBrivan: return brivan::ui::limitationsLayout();
-    case ScreenId::frmBrivanAnn: return brivan::ui::annunciatorsLayout();
-    case ScreenId::frmBrivanMem: return brivan::ui::memoryItemsLayout();
-    case ScreenId::frmBrivanEnd: return brivan::ui::resultsLayout(ResultsOf::Limitations);
-    case ScreenId::frmAnnEnd: return brivan::ui::resultsLayout(ResultsOf::Annunciators);
-    case ScreenId::frmMemEnd: return brivan::ui::resultsLayout(ResultsOf::MemoryItems);
-    }
-    return brivan::ui::introLayout();
-}
 
 struct Reader : Program {
     QAccessibleInterface* a11y(const char* name) const { return QAccessible::queryAccessibleInterface(control(name)); }

@@ -18,29 +18,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "support/layouts.h"
 #include "support/program.h"
 #include "ui/layouts/layouts.h"
 
+using brivan::testing::layoutOf;
 using brivan::testing::Program;
 using brivan::ui::ControlKind;
 using brivan::ui::Layout;
-using brivan::ui::ResultsOf;
 using brivan::ui::ScreenId;
 
 namespace {
-
-const Layout& layoutOf(ScreenId id) {
-    switch (id) {
-    case ScreenId::frmBrivanIntro: return brivan::ui::introLayout();
-    case ScreenId::frmBrivan: return brivan::ui::limitationsLayout();
-    case ScreenId::frmBrivanAnn: return brivan::ui::annunciatorsLayout();
-    case ScreenId::frmBrivanMem: return brivan::ui::memoryItemsLayout();
-    case ScreenId::frmBrivanEnd: return brivan::ui::resultsLayout(ResultsOf::Limitations);
-    case ScreenId::frmAnnEnd: return brivan::ui::resultsLayout(ResultsOf::Annunciators);
-    case ScreenId::frmMemEnd: return brivan::ui::resultsLayout(ResultsOf::MemoryItems);
-    }
-    return brivan::ui::introLayout();
-}
 
 QString rect(const QRect& r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
 
