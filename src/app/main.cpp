@@ -45,5 +45,6 @@ int main(int argc, char* argv[]) {
     brivan::shell::Navigator navigator(platform);
     navigator.start();
     fonts.finish();
+    brivan::ui::firstScreenShown();
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
+#include <chrono>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -15,8 +16,10 @@ namespace brivan::ui {
 
 namespace {
 
-// In the order the screens need them: the terms screen first.
+// In the order the screens need them: the terms screen's first. The others wait until the terms
+// screen is up, so as not to compete with it for the processor.
 constexpr std::string_view kAll[] = {":/logo.gif", ":/terms_heading.gif", ":/disclaimer.gif", ":/aircraft.jpg"};
+constexpr size_t kTermsScreen = 3;
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
@@ -45,10 +48,18 @@ public:
         const bool hiDpi = qApp->devicePixelRatio() > 1.0;
         std::vector<std::promise<Decoded>> promises(std::size(kAll));
         for (size_t i = 0; i < promises.size(); ++i) pending_.insert(qs(kAll[i]), promises[i].get_future().share());
-        worker_ = std::thread([promises = std::move(promises), hiDpi]() mutable {
-            for (size_t i = 0; i < promises.size(); ++i) promises[i].set_value(decode(qs(kAll[i]), hiDpi));
+        worker_ = std::thread([promises = std::move(promises), hiDpi, rest = rest_.get_future()]() mutable {
+            for (size_t i = 0; i < promises.size(); ++i) {
+                if (i == kTermsScreen) rest.wait();
+                promises[i].set_value(decode(qs(kAll[i]), hiDpi));
+            }
         });
         clearWithTheApplication();
+    }
+
+    // Lets the reader go on to the pictures of the other screens.
+    void releaseRest() {
+        std::call_once(released_, [this] { rest_.set_value(); });
     }
 
     QPixmap get(std::string_view resource) {
@@ -59,6 +70,7 @@ public:
             if (auto it = pixmaps_.constFind(path); it != pixmaps_.cend()) return *it;
             future = pending_.take(path);
         }
+        if (future.valid() && future.wait_for(std::chrono::seconds(0)) != std::future_status::ready) releaseRest();
         Decoded decoded = future.valid() ? future.get() : decode(path, qApp->devicePixelRatio() > 1.0);
         QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
         pixmap.setDevicePixelRatio(decoded.ratio);
@@ -83,6 +95,7 @@ private:
     }
 
     void clear() {
+        releaseRest();
         if (worker_.joinable()) worker_.join();
         std::lock_guard lock(mutex_);
         pixmaps_.clear();
@@ -90,6 +103,8 @@ private:
     }
 
     std::mutex mutex_;
+    std::promise<void> rest_;
+    std::once_flag released_;
     std::thread worker_;
     QHash<QString, std::shared_future<Decoded>> pending_;
     QHash<QString, QPixmap> pixmaps_;
@@ -98,6 +113,8 @@ private:
 }  // namespace
 
 void preloadPictures() { Store::instance().preload(); }
+
+void firstScreenShown() { Store::instance().releaseRest(); }
 
 QPixmap picture(std::string_view resource) { return Store::instance().get(resource); }
 

@@ -11,6 +11,9 @@ namespace brivan::ui {
 // application object exists; without it each picture is decoded when first shown.
 void preloadPictures();
 
+// The first screen is up: the pictures of the other screens are decoded now.
+void firstScreenShown();
+
 // The picture compiled in under this resource name; on a screen with two device pixels to the
 // point, its "@2x" rendering.
 QPixmap picture(std::string_view resource);
