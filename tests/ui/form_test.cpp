@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui/layouts/layouts.h"
+#include "ui/pictures.h"
 
 using namespace brivan::ui;
 
@@ -22,6 +23,17 @@ class FormTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // First, before any screen has read a picture.
+    void preloadedPicturesArriveInAnyOrder() {
+        // The reader holds the other screens' pictures back until the terms screen is up; a
+        // screen that asks for one earlier gets it all the same.
+        preloadPictures();
+        QCOMPARE(picture(":/aircraft.jpg").size(), QSize(360, 245));
+        QCOMPARE(picture(":/disclaimer.gif").size(), QSize(534, 132));
+        firstScreenShown();
+        QCOMPARE(picture(":/logo.gif").size(), QSize(340, 80));
+    }
+
     void windowSizeCaptionAndPositionsInPixels() {
         Form form(limitationsLayout());
         QWidget* w = form.window();
