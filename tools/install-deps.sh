@@ -3,7 +3,7 @@
 # Usage: tools/install-deps.sh run|test|bench  (as root, or with sudo available)
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev fonts-liberation)
+run_packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libfontconfig-dev fonts-liberation)
 test_packages=("${run_packages[@]}" libgtest-dev xvfb xauth
   # the screen-reader test: the desktop's accessibility bus, read from Debian's python3
   at-spi2-core python3-pyatspi dbus
