@@ -1,28 +1,24 @@
 #include "ui/form.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QShortcutEvent>
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "ui/access_key_button.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
+#include "ui/form_window.h"
 #include "ui/pictures.h"
 #include "ui/qt_colour.h"
 
@@ -43,77 +39,12 @@ const QIcon& windowIcon() {
     return icon;
 }
 
-// A button whose access key presses it at once. Qt animates such a press and delivers the click
-// some 100 ms later; a move between screens should be as quick as the key that asks for it.
-class AccessKeyButton final : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous() &&
-            isEnabled()) {
-            setFocus(Qt::ShortcutFocusReason);
-            click();
-            return true;
-        }
-        return QPushButton::event(event);
-    }
-};
-
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
            kind == ControlKind::OptionButton;
 }
 
 }  // namespace
-
-// The real window of a screen. A dialog, because only a dialog has a default button; but Escape
-// presses the cancel button (or nothing) instead of hiding it, and the frame's close unloads it.
-class FormWindow final : public QDialog {
-public:
-    FormWindow() : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {}
-
-    std::vector<std::pair<std::string_view, QWidget*>> controls;
-    std::function<void()> frameClose;
-    bool hasDefault = false;
-    QColor back;
-
-    QWidget* find(std::string_view name) const {
-        for (const auto& [n, w] : controls)
-            if (n == name) return w;
-        throw std::out_of_range("no control named " + std::string(name));
-    }
-
-    void reject() override {}
-
-protected:
-    // The back colour is painted here rather than set in the window's palette: a palette of its own
-    // would give every control of every new window a new palette, and the style's pixmap cache,
-    // keyed by palette, would fill up with a copy of each button at every move.
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), back); }
-
-    // A focused button presses itself on Enter. Elsewhere Enter presses the default button, and on
-    // a screen without one it presses nothing: the dialog would otherwise adopt the first button
-    // that ever had the focus as its default.
-    void keyPressEvent(QKeyEvent* event) override {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && !hasDefault) {
-            event->accept();
-            return;
-        }
-        QDialog::keyPressEvent(event);
-    }
-
-    void closeEvent(QCloseEvent* event) override {
-        event->ignore();  // the handler unloads the screen, which closes the window
-        if (frameClose) {
-            auto handler = frameClose;  // the handler may destroy this window's Form
-            handler();
-        }
-    }
-};
 
 namespace {
 
