@@ -8,10 +8,11 @@
 
 #include "quiz/annunciators/ann_bank.h"
 #include "quiz/annunciators/frm_brivan_ann.h"
-#include "support/program.h"
+#include "support/on_quiz.h"
 
 using brivan::quiz::annunciators::AnnBank;
 using brivan::quiz::annunciators::frmBrivanAnn;
+using brivan::testing::OnQuiz;
 using brivan::testing::Program;
 using brivan::ui::ScreenId;
 
@@ -24,23 +25,13 @@ const QColor kYellow(255, 255, 0);
 const QString kPrompt("What will cause the illumination of the displayed annunciator?");
 
 // The program on the Annunciators screen, reached from the Limitations screen by "Master Warning".
-struct OnAnnunciators : Program {
-    OnAnnunciators() {
-        click("cmdContinue");
-        click("Command2");
-    }
-
-    frmBrivanAnn& quiz() { return screen<frmBrivanAnn>(ScreenId::frmBrivanAnn); }
+struct OnAnnunciators : OnQuiz<frmBrivanAnn> {
+    OnAnnunciators() : OnQuiz(ScreenId::frmBrivanAnn, {"cmdContinue", "Command2"}) {}
 
     // What the pilot sees of a label: its caption's colour and its background.
     QColor fore(const char* label) const { return control(label)->palette().color(QPalette::WindowText); }
     QColor back(const char* label) const { return control(label)->palette().color(QPalette::Window); }
     bool shown(const char* name) const { return control(name)->isVisible(); }
-
-    void next() { click("cmdEnter"); }
-    void goToQuestion(int n) {
-        while (isOn(ScreenId::frmBrivanAnn) && quiz().intQuestion < n) next();
-    }
 
     // A click on the little round indicator: the option buttons carry no text, so that is the
     // only place that takes a click.
@@ -64,11 +55,6 @@ struct OnAnnunciators : Program {
             }
         }
         key(Qt::Key_Return);
-    }
-
-    void expectScore(const char* correct, const char* percent) const {
-        QCOMPARE(caption("lblCorrect"), QString(correct));
-        QCOMPARE(caption("lblPercent"), QString(percent));
     }
 
     void expectNothingJudged() const {

@@ -5,29 +5,23 @@
 #include <QTest>
 
 #include "quiz/limitations/frm_brivan.h"
-#include "support/program.h"
+#include "support/on_quiz.h"
 #include "ui/controls.h"
 
 using brivan::quiz::limitations::frmBrivan;
+using brivan::testing::OnQuiz;
 using brivan::testing::Program;
-using brivan::ui::Label;
 using brivan::ui::ScreenId;
 namespace colours = brivan::ui::colours;
 
 namespace {
 
 // The program on the Limitations screen, reached by "I Agree".
-struct OnLimitations : Program {
-    OnLimitations() { click("cmdContinue"); }
-    frmBrivan& quiz() { return screen<frmBrivan>(ScreenId::frmBrivan); }
-    Label label(const char* name) { return current()->form().label(name); }
-    void next() { click("cmdEnter"); }
+struct OnLimitations : OnQuiz<frmBrivan> {
+    OnLimitations() : OnQuiz(ScreenId::frmBrivan, {"cmdContinue"}) {}
     void answer(const QString& text) {
         control<QLineEdit>("txtAnswer")->setText(text);
-        click("cmdEnteranswer");
-    }
-    void goToQuestion(int n) {
-        while (quiz().intQuestion < n) next();
+        enter();
     }
 };
 

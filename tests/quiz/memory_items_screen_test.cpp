@@ -15,7 +15,7 @@
 #include "quiz/limitations/frm_brivan.h"
 #include "quiz/memory_items/frm_brivan_mem.h"
 #include "quiz/memory_items/mem_bank.h"
-#include "support/program.h"
+#include "support/on_quiz.h"
 #include "ui/controls.h"
 
 using brivan::quiz::annunciators::frmBrivanAnn;
@@ -25,8 +25,8 @@ using brivan::quiz::memory_items::kMemCount;
 using brivan::quiz::memory_items::kMemSlots;
 using brivan::quiz::memory_items::MemChecklist;
 using brivan::quiz::memory_items::memRecord;
+using brivan::testing::OnQuiz;
 using brivan::testing::Program;
-using brivan::ui::Label;
 using brivan::ui::ScreenId;
 namespace colours = brivan::ui::colours;
 
@@ -39,22 +39,11 @@ const QStringList kNumbers{"1", "2", "3", "4", "5", "6", "7"};
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The program on the Memory Items screen, reached from the Limitations screen.
-struct OnMemoryItems : Program {
-    OnMemoryItems() {
-        click("cmdContinue");
-        click("Command3");  // "Memory &Items"
-    }
-
-    frmBrivanMem& quiz() { return screen<frmBrivanMem>(ScreenId::frmBrivanMem); }
-    Label label(const QString& name) { return current()->form().label(name.toStdString()); }
+struct OnMemoryItems : OnQuiz<frmBrivanMem> {
+    OnMemoryItems() : OnQuiz(ScreenId::frmBrivanMem, {"cmdContinue", "Command3"}) {}  // "Memory &Items"
     QComboBox* box(const QString& name) { return control<QComboBox>(name.toUtf8().constData()); }
     QLabel* line(const QString& name) { return control<QLabel>(name.toUtf8().constData()); }
 
-    void next() { click("cmdEnter"); }
-    void enter() { click("cmdEnteranswer"); }
-    void goTo(int checklist) {
-        while (quiz().intQuestion < checklist) next();
-    }
 
     // The boxes the pilot sees, top to bottom.
     QStringList shownBoxes() {
@@ -164,7 +153,7 @@ private slots:
         QCOMPARE(p.quiz().score.intAnswered, 0);
 
         // Also on a later visit, while the fields still hold the checklist shown last.
-        p.goTo(3);
+        p.goToQuestion(3);
         p.click("cmdTerms");
         p.click("cmdContinue");
         p.click("Command3");
@@ -225,7 +214,7 @@ private slots:
     void noteInTheFourthSlotIsBoldWithNoBoxBesideIt() {
         OnMemoryItems p;
         for (int n : {4, 6}) {
-            p.goTo(n);
+            p.goToQuestion(n);
             QCOMPARE(p.caption("lbl4"), QString("    Only if there is no flame in the cabin"));
             QVERIFY(p.label("lbl4").isBold());
             QCOMPARE(p.shownBoxes(), (QStringList{"com1", "com2", "com3", "com5"}));
@@ -248,7 +237,7 @@ private slots:
 
     void linesAreShownAsPlainText() {
         OnMemoryItems p;
-        p.goTo(7);
+        p.goToQuestion(7);
         QCOMPARE(p.caption("lbl1"), QString("Decend to APU start Envelope . . . . . . . . . . . . .< 35,000 FEET"));
         QCOMPARE(p.line("lbl1")->textFormat(), Qt::PlainText);
         QCOMPARE(p.caption("lbl5"), QString());  // the slots a checklist does not use stay empty
@@ -295,7 +284,7 @@ private slots:
 
     void twoGeneratorsInoperativeIsRightAsPreset() {
         OnMemoryItems p;
-        p.goTo(9);
+        p.goToQuestion(9);
         QCOMPARE(p.caption("lblQuestion"), QString("TWO GENERATORS INOPERATIVE"));
         QCOMPARE(p.shownBoxes(), (QStringList{"com1", "com2"}));
         p.enter();
@@ -308,7 +297,7 @@ private slots:
 
     void typedTextIsComparedExactly() {
         OnMemoryItems p;
-        p.goTo(9);  // right as preset: com2 must hold exactly "2"
+        p.goToQuestion(9);  // right as preset: com2 must hold exactly "2"
         const QString inputs[] = {"02", " 2", "2 ", "two", "Z", QString("1234567890").repeated(100), "<b>2</b>", ""};
         for (const QString& text : inputs) {
             p.typeInto("com2", text);
@@ -365,7 +354,7 @@ private slots:
         QCOMPARE(p.caption("lblResponse2"), QString("Correct!"));
 
         // The opened list starts at the number shown, and picking from it sets the box.
-        p.goTo(4);  // com5 shows "4"
+        p.goToQuestion(4);  // com5 shows "4"
         QComboBox* com5 = p.box("com5");
         QTest::mouseClick(com5->lineEdit(), Qt::LeftButton);
         p.key(Qt::Key_Down, Qt::AltModifier);
@@ -380,7 +369,7 @@ private slots:
 
     void choosingAfterTypingSetsTheChosenNumber() {
         OnMemoryItems p;
-        p.goTo(9);
+        p.goToQuestion(9);
         p.typeInto("com1", "x");
         p.choose("com1", "1");  // the number the list already stood at
         QCOMPARE(p.box("com1")->currentText(), QString("1"));
@@ -390,7 +379,7 @@ private slots:
 
     void everyPressCountsAndRoundsToEven() {
         OnMemoryItems p;
-        p.goTo(9);
+        p.goToQuestion(9);
         p.enter();
         p.choose("com1", "2");
         for (int i = 0; i < 7; ++i) p.enter();
@@ -406,7 +395,7 @@ private slots:
 
     void skippedChecklistsAreNotCounted() {
         OnMemoryItems p;
-        p.goTo(15);
+        p.goToQuestion(15);
         QCOMPARE(p.caption("lblCorrect"), QString());
         QCOMPARE(p.caption("lblPercent"), QString());
         QCOMPARE(p.platform.beeps, 0);
@@ -415,7 +404,7 @@ private slots:
     // Mended: the counters never overflow, whatever the number of answers.
     void fortyThousandJudgements() {
         OnMemoryItems p;
-        p.goTo(9);
+        p.goToQuestion(9);
         for (int i = 0; i < 40000; ++i) p.quiz().cmdEnteranswer_Click();
         QCOMPARE(p.caption("lblCorrect"), QString("40000 out of 40000 correct!"));
         QCOMPARE(p.caption("lblPercent"), QString("100 percent"));
@@ -474,7 +463,7 @@ private slots:
 
     void handOverWithoutAnswers() {
         OnMemoryItems p;
-        p.goTo(16);
+        p.goToQuestion(16);
         QVERIFY(p.isOn(ScreenId::frmMemEnd));
         QCOMPARE(p.caption("lblPercent"), QString("You answered  correct!"));
     }
@@ -499,9 +488,9 @@ private slots:
 
         p.next();  // ENGINE FIRE: all seven
         QCOMPARE(chain(), head + kBoxes + tail);
-        p.goTo(4);  // no box beside the note line
+        p.goToQuestion(4);  // no box beside the note line
         QCOMPARE(chain(), head + QStringList({"com1", "com2", "com3", "com5"}) + tail);
-        p.goTo(9);
+        p.goToQuestion(9);
         QCOMPARE(chain(), head + QStringList({"com1", "com2"}) + tail);
 
         // Tabbing into a box selects its number, so typing replaces it.
@@ -551,7 +540,7 @@ private slots:
     void movesFromTheScreen() {
         {
             OnMemoryItems p;
-            p.goTo(2);
+            p.goToQuestion(2);
             QTest::keyClick(p.window(), Qt::Key_M, Qt::AltModifier);
             QTRY_VERIFY(p.isOn(ScreenId::frmBrivanAnn));
             QCOMPARE(p.screen<frmBrivanAnn>(ScreenId::frmBrivanAnn).intQuestion, 0);
@@ -560,7 +549,7 @@ private slots:
         }
         {
             OnMemoryItems p;
-            p.goTo(2);
+            p.goToQuestion(2);
             QTest::keyClick(p.window(), Qt::Key_L, Qt::AltModifier);
             QTRY_VERIFY(p.isOn(ScreenId::frmBrivan));
             QCOMPARE(p.screen<frmBrivan>(ScreenId::frmBrivan).intQuestion, 0);
@@ -579,7 +568,7 @@ private slots:
             p.next();
             p.numberRight(1);
             p.enter();
-            p.goTo(16);
+            p.goToQuestion(16);
             QVERIFY(p.isOn(ScreenId::frmMemEnd));
             QCOMPARE(p.caption("lblPercent"), QString("You answered 100 percent correct!"));
         };
@@ -656,7 +645,7 @@ private slots:
 
     void everyVisitStartsAfresh() {
         OnMemoryItems p;
-        p.goTo(4);  // lbl4 bold, boxes presets changed
+        p.goToQuestion(4);  // lbl4 bold, boxes presets changed
         p.enter();
         p.click("Command2");
         p.click("Command3");
