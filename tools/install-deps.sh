@@ -7,6 +7,8 @@ run_packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libfontconfig-d
 test_packages=("${run_packages[@]}" libgtest-dev xvfb xauth
   # the screen-reader test: the desktop's accessibility bus, read from Debian's python3
   at-spi2-core python3-pyatspi dbus
+  # the spoken test: the real screen reader and speech service, driven by real X key events
+  orca speech-dispatcher xdotool libglib2.0-bin
   # the install and package tests: validators of the desktop entry and metadata, CPack's Debian package
   desktop-file-utils appstream dpkg-dev file
   # the version-record test: the MinGW resource compiler and the Windows headers it reads

@@ -3,14 +3,25 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
+#include <algorithm>
 #include <mutex>
 #include <utility>
 #include <vector>
 
 #include "ui/qt_colour.h"
+
+#if defined(BRIVAN_HAVE_ATSPI)
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QVariantMap>
+#endif
 
 namespace brivan::ui::speech {
 
@@ -19,7 +30,8 @@ namespace {
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 constexpr const char* kPartOfLight = "brivanPartOfLight";
-constexpr const char* kLive = "brivanLive";
+constexpr const char* kTeller = "brivanTeller";     // on a told label: its window's Teller
+constexpr const char* kIsTeller = "brivanIsTeller";  // on the Teller itself
 
 // The lower legend of a light: its caption is read in the light's name, so it is not offered to
 // the screen reader as a line of its own.
@@ -92,12 +104,26 @@ public:
 };
 #endif
 
+// What a handler wrote, told as a notification. The widget is never shown: Orca presents a
+// notification when its showing is announced, and that event is raised by hand (see tell()).
+class Notification final : public QAccessibleWidget {
+public:
+    explicit Notification(QWidget* teller) : QAccessibleWidget(teller, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? widget()->accessibleName() : QString();
+    }
+    // Told as the application's, not the window's: Orca would otherwise read the whole window out
+    // again before every notification, as if the pilot had just entered it.
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
+};
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
     if (className == QLatin1String("QLabel") && widget->property(kPartOfLight).toBool())
         return new LegendPart(widget);
     if (className == QLatin1String("QRadioButton")) return new ChoosableOption(widget);
+    if (widget->property(kIsTeller).toBool()) return new Notification(widget);
 #if defined(Q_OS_UNIX)
     if (className == QLatin1String("QComboBox")) return new NamedComboBox(widget);
 #endif
@@ -134,7 +160,87 @@ private:
     std::function<void()> rename_;
 };
 
+// Reads out, once a handler is done, the told labels of one window that the handler set.
+class Teller final : public QWidget {
+public:
+    struct Told {
+        int order;
+        QPointer<QLabel> label;
+        QPointer<QLabel> with;  // a fixed line: read when this one is set
+        bool light;
+        bool digitsApart;
+    };
+
+    explicit Teller(QWidget* window) : QWidget(window) {
+        setProperty(kIsTeller, true);  // before Qt first asks for its accessible interface
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    void add(Told told) {
+        told_.insert(std::upper_bound(told_.begin(), told_.end(), told,
+                                      [](const Told& a, const Told& b) { return a.order < b.order; }),
+                     told);
+        told.label->setProperty(kTeller, QVariant::fromValue<QObject*>(this));
+    }
+
+    void captionSet(QLabel* label) {
+        set_.push_back(label);
+        if (pending_) return;
+        pending_ = true;
+        QTimer::singleShot(0, this, [this] { tell(); });
+    }
+
+private:
+    bool wasSet(const QLabel* label) const { return std::find(set_.begin(), set_.end(), label) != set_.end(); }
+
+    QString words() const {
+        QStringList said;
+        for (const Told& told : told_) {
+            if (!told.label || told.label->isHidden()) continue;
+            if (!wasSet(told.label) && !(told.with && wasSet(told.with))) continue;
+            QString line = told.light ? told.label->accessibleName() : spokenLine(told.label->text());
+            if (told.digitsApart) line = digitsApart(line);
+            line = line.trimmed();
+            if (line.isEmpty()) continue;
+            if (!QStringLiteral(".!?:").contains(line.back())) line += QLatin1Char('.');  // a pause between lines
+            said << line;
+        }
+        return said.join(QLatin1Char(' '));
+    }
+
+    void tell() {
+        pending_ = false;
+        const QString said = words();
+        set_.clear();
+        // A handler that moved on to another screen leaves nothing to tell here.
+        if (said.isEmpty() || !parentWidget()->isVisible()) return;
+        setAccessibleName(said);
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+
+    std::vector<Told> told_;
+    std::vector<const QLabel*> set_;
+    bool pending_ = false;
+};
+
 }  // namespace
+
+QString spokenLine(const QString& line) {
+    static const QRegularExpression leaders(QStringLiteral("\\s*\\.(\\s*\\.){2,}\\s*"));
+    QString spoken = line;
+    return spoken.replace(leaders, QStringLiteral(", "));
+}
+
+QString digitsApart(const QString& line) {
+    QString spaced;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        spaced += line[i];
+        if (line[i].isDigit() && i + 1 < line.size() && line[i + 1].isDigit()) spaced += QLatin1Char(' ');
+    }
+    return spaced;
+}
 
 void prepare(QWidget* control, const ControlSpec& row) {
     static std::once_flag once;
@@ -142,13 +248,15 @@ void prepare(QWidget* control, const ControlSpec& row) {
     if (!row.speech.partOf.empty()) control->setProperty(kPartOfLight, true);
 }
 
-void describe(std::span<const ControlSpec> controls, const std::function<QWidget*(std::string_view)>& find) {
+void describe(QWidget* window, const Layout& layout, const std::function<QWidget*(std::string_view)>& find) {
     std::vector<const NameSource*> sources;
     const auto tie = [&sources](QLabel* label, std::function<void()> rename) {
         sources.push_back(new NameSource(label, std::move(rename)));
     };
+    if (!layout.window.description.empty()) window->setAccessibleDescription(qs(layout.window.description));
 
-    for (const ControlSpec& row : controls) {
+    Teller* teller = nullptr;
+    for (const ControlSpec& row : layout.controls) {
         QWidget* control = find(row.name);
         const Speech& speech = row.speech;
         if (!speech.name.empty()) {
@@ -157,19 +265,27 @@ void describe(std::span<const ControlSpec> controls, const std::function<QWidget
             control->setAccessibleName(qs(row.toolTip));  // a text box's name says what to type in it
         }
         if (!speech.description.empty()) control->setAccessibleDescription(qs(speech.description));
-        if (speech.live) control->setProperty(kLive, true);
+
+        if (speech.told > 0) {
+            if (!teller) teller = new Teller(window);
+            teller->add({.order = speech.told,
+                         .label = static_cast<QLabel*>(control),
+                         .with = speech.toldWith.empty() ? nullptr : static_cast<QLabel*>(find(speech.toldWith)),
+                         .light = speech.light,
+                         .digitsApart = speech.digitsApart});
+        }
 
         if (!speech.namedBy.empty()) {
             auto* label = static_cast<QLabel*>(find(speech.namedBy));
             tie(label, [label = QPointer<QLabel>(label), target = QPointer<QWidget>(control)] {
-                if (label && target) setName(target, label->text());
+                if (label && target) setName(target, spokenLine(label->text()));
             });
         }
 
         if (speech.light) {
             auto* light = static_cast<QLabel*>(control);
             std::vector<QPointer<QLabel>> parts;
-            for (const ControlSpec& other : controls)
+            for (const ControlSpec& other : layout.controls)
                 if (other.speech.partOf == row.name) parts.emplace_back(static_cast<QLabel*>(find(other.name)));
             const auto rename = [light = QPointer<QLabel>(light), parts] {
                 if (light) setName(light, lightName(light, parts));
@@ -181,15 +297,37 @@ void describe(std::span<const ControlSpec> controls, const std::function<QWidget
     for (const NameSource* source : sources) source->refresh();
 }
 
-void labelChanged(QLabel* label, bool captionRepeated) {
+namespace {
+void refreshNames(QLabel* label) {
     for (const QObject* child : label->children())
         if (const auto* source = dynamic_cast<const NameSource*>(child)) source->refresh();
-    // A caption that changes is announced by the label itself; one set again to the same words is
-    // not, and a pilot who answers twice alike should still hear the verdict.
-    if (captionRepeated && label->property(kLive).toBool()) {
-        QAccessibleEvent event(label, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+}
+}  // namespace
+
+void captionSet(QLabel* label) {
+    refreshNames(label);
+    if (auto* teller = static_cast<Teller*>(label->property(kTeller).value<QObject*>())) teller->captionSet(label);
+}
+
+void backColourSet(QLabel* label) { refreshNames(label); }
+
+void shown(QWidget* control) {
+#if defined(BRIVAN_HAVE_ATSPI)
+    // Qt 6.4 tells AT-SPI that a shown control is showing, never that it is visible again, and the
+    // screen reader's copy of its state keeps it out of review until it is. The missing event is
+    // sent here, on Qt's own connection to the accessibility bus, as Qt sends its events.
+    if (!QAccessible::isActive() || control->isHidden()) return;
+    QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    if (!bus.isConnected() || !accessible) return;
+    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(accessible));
+    QDBusMessage visible =
+        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
+    visible << QStringLiteral("visible") << 1 << 0 << QVariant::fromValue(QDBusVariant(0)) << QVariantMap();
+    bus.send(visible);
+#else
+    (void)control;  // elsewhere the platform's accessibility layer follows the change itself
+#endif
 }
 
 }  // namespace brivan::ui::speech

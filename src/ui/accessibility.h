@@ -1,17 +1,24 @@
 #pragma once
-// What a screen reader finds on a screen. Buttons, labels and the window read as they are shown;
-// the controls whose look alone does not say what they are get a name from the layout's Speech:
-// a picture its description, the answer box its tool tip, an option button the caption of its
-// choice, a drop-down box the step line beside it, a light its kind and legend. Names that come
-// from a label follow its caption. Qt carries them to the desktop's accessibility service (AT-SPI
-// on Linux, UI Automation on Windows). Nothing here changes what a screen shows.
+// What a screen reader finds on a screen and what it is told. Buttons, labels and the window read
+// as they are shown; the controls whose look alone does not say what they are get a name from the
+// layout's Speech: a picture its description, the answer box its tool tip, an option button the
+// caption of its choice, a drop-down box the step line beside it, a light its kind and legend.
+// Names that come from a label follow its caption.
+//
+// What a handler writes on the screen (a question, a verdict, a score) is told to the screen reader
+// once the handler is done, as one notification: the captions it set on the layout's told labels,
+// in their order. The route is chosen here alone: Orca ignores a label's name changes and rejects
+// name changes of the focused control, but presents a notification that is shown; Qt 6.4 offers no
+// announcement of its own, so the showing of the notification is raised by hand. Qt carries it all
+// to the desktop's accessibility service (AT-SPI on Linux, UI Automation on Windows). Nothing here
+// changes what a screen shows.
 #include <functional>
-#include <span>
 #include <string_view>
 
 #include "ui/layout.h"
 
 class QLabel;
+class QString;
 class QWidget;
 
 namespace brivan::ui::speech {
@@ -20,12 +27,24 @@ namespace brivan::ui::speech {
 // the first time it is asked for, and a control that is read differently must be marked first.
 void prepare(QWidget* control, const ControlSpec& row);
 
-// Called once every control of a window is built: names the controls and ties each name that
-// comes from a label to that label.
-void describe(std::span<const ControlSpec> controls, const std::function<QWidget*(std::string_view)>& find);
+// Called once every control of a window is built: names the window and the controls, ties each
+// name that comes from a label to that label, and readies the window's notifications.
+void describe(QWidget* window, const Layout& layout, const std::function<QWidget*(std::string_view)>& find);
 
-// A label's caption or back colour was set: renames the controls named after it. A live label is
-// announced again when its caption was set to what it already read.
-void labelChanged(QLabel* label, bool captionRepeated = false);
+// A handler set a label's caption: renames the controls named after it and, for a told label,
+// has it read out when the handler is done (also when the caption reads as before).
+void captionSet(QLabel* label);
+
+// A label's back colour was set: a light's colour says whether it is a warning or a caution.
+void backColourSet(QLabel* label);
+
+// A handler showed a control that was hidden: tells the screen reader it can be seen again.
+void shown(QWidget* control);
+
+// A line as it is best heard: runs of leader dots become a pause.
+QString spokenLine(const QString& line);
+
+// A line whose digits are read one by one: "The Correct Order is 2 1 3".
+QString digitsApart(const QString& line);
 
 }  // namespace brivan::ui::speech

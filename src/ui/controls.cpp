@@ -18,20 +18,21 @@ std::string str(const QString& text) { return text.toStdString(); }
 
 std::string Label::caption() const { return str(w_->text()); }
 void Label::setCaption(std::string_view text) const {
-    const QString caption = qs(text);
-    const bool repeated = w_->text() == caption;
-    w_->setText(caption);
-    speech::labelChanged(w_, repeated);
+    w_->setText(qs(text));
+    speech::captionSet(w_);
 }
 Colour Label::foreColor() const { return appliedColour(w_, QPalette::WindowText, colours::ButtonText); }
 void Label::setForeColor(Colour colour) const { applyColour(w_, QPalette::WindowText, colour); }
 Colour Label::backColor() const { return appliedColour(w_, QPalette::Window, colours::ButtonFace); }
 void Label::setBackColor(Colour colour) const {
     applyColour(w_, QPalette::Window, colour);
-    speech::labelChanged(w_);  // a light's colour says whether it is a warning or a caution
+    speech::backColourSet(w_);
 }
 bool Label::isVisible() const { return !w_->isHidden(); }
-void Label::setVisible(bool visible) const { w_->setVisible(visible); }
+void Label::setVisible(bool visible) const {
+    w_->setVisible(visible);
+    if (visible) speech::shown(w_);
+}
 bool Label::isBold() const { return w_->font().bold(); }
 void Label::setBold(bool bold) const {
     QFont font = w_->font();
@@ -46,10 +47,16 @@ void TextBox::setFocus() const { w_->setFocus(Qt::OtherFocusReason); }
 std::string ComboBox::text() const { return str(w_->currentText()); }
 void ComboBox::setText(std::string_view text) const { w_->setEditText(qs(text)); }
 bool ComboBox::isVisible() const { return !w_->isHidden(); }
-void ComboBox::setVisible(bool visible) const { w_->setVisible(visible); }
+void ComboBox::setVisible(bool visible) const {
+    w_->setVisible(visible);
+    if (visible) speech::shown(w_);
+}
 
 bool OptionButton::isVisible() const { return !w_->isHidden(); }
-void OptionButton::setVisible(bool visible) const { w_->setVisible(visible); }
+void OptionButton::setVisible(bool visible) const {
+    w_->setVisible(visible);
+    if (visible) speech::shown(w_);
+}
 bool OptionButton::isSelected() const { return w_->isChecked(); }
 void OptionButton::clearSelection() const {
     // An auto-exclusive radio refuses to be unchecked; setChecked raises toggled, never clicked.

@@ -17,6 +17,7 @@
 
 #include "ui/access_key_button.h"
 #include "ui/accessibility.h"
+#include "ui/drop_down_box.h"
 #include "ui/fonts.h"
 #include "ui/form_window.h"
 #include "ui/pictures.h"
@@ -70,7 +71,7 @@ QWidget* build(const ControlSpec& row, FormWindow* window) {
         break;
     }
     case ControlKind::ComboBox: {
-        auto* box = new QComboBox(window);
+        auto* box = new DropDownBox(window);
         speech::prepare(box, row);
         // What is typed stays exactly as typed: no completer. The box would make one over its
         // list for a line edit that has none, at a cost that showed in every load of the screen,
@@ -155,10 +156,15 @@ Form::Form(const Layout& layout) : window_(new FormWindow), layout_(layout) {
         if (control.role != Role::Cancel) continue;
         auto* cancel = static_cast<QPushButton*>(window_->find(control.name));
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_);
-        QObject::connect(escape, &QShortcut::activated, cancel, &QPushButton::click);
+        QObject::connect(escape, &QShortcut::activated, cancel, [cancel] {
+            // An open drop-down list takes Escape first, as everywhere on a desktop.
+            for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+                if (const auto* box = dynamic_cast<const DropDownBox*>(w); box && box->listClosedJustNow()) return;
+            cancel->click();
+        });
     }
 
-    speech::describe(layout.controls, [this](std::string_view name) { return window_->find(name); });
+    speech::describe(window_, layout, [this](std::string_view name) { return window_->find(name); });
 }
 
 Form::~Form() {

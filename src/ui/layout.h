@@ -44,7 +44,10 @@ struct Speech {
     std::string_view partOf{};       // the light whose name reads this label's caption; not read alone
     bool light = false;              // an annunciator light: "Warning light: " on red, "Caution light: "
                                      // on yellow, then its legend
-    bool live = false;               // every caption set is announced, even one that reads the same
+    int told = 0;                    // read out when a handler sets its caption: the captions set by one
+                                     // handler are read together, in this order (1 first); 0: never
+    std::string_view toldWith{};     // a fixed line read out whenever this told label is
+    bool digitsApart = false;        // its digits are read one by one: an order, not a number
 };
 
 struct ControlSpec {
@@ -65,6 +68,7 @@ struct ControlSpec {
 
 struct WindowSpec {
     std::string_view caption;
+    std::string_view description{};  // read by a screen reader after the caption when the window opens
     int width, height;  // client area, twips
     Colour back = colours::ButtonFace;
     bool icon = true;

@@ -535,6 +535,27 @@ private slots:
         }
     }
 
+    // Escape with a box's list open closes the list and keeps the visit; the next Escape exits.
+    void escapeWithAListOpenClosesOnlyTheList() {
+        OnMemoryItems p;
+        p.next();
+        p.click("cmdEnteranswer");
+        auto* box = p.control<QComboBox>("com2");
+        box->setFocus();
+        box->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // to the open list, as the pilot's key goes
+        Program::settle();
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(p.platform.quits, 0);
+        QVERIFY(p.isOn(ScreenId::frmBrivanMem));
+        p.expectScore("0 out of 1 correct!", "0 percent");
+        p.window()->activateWindow();  // the offscreen platform leaves the closed list active
+        QTRY_COMPARE(QApplication::activeWindow(), p.window());
+        p.key(Qt::Key_Escape);
+        QCOMPARE(p.platform.quits, 1);
+    }
+
     // ---- Moves ---------------------------------------------------------------------------------
 
     void movesFromTheScreen() {

@@ -29,7 +29,7 @@ constexpr ControlSpec kControls[] = {
 };
 
 constexpr Layout kLayout{
-    .window = {.caption = "Brivan Review Program", .width = 11415, .height = 8640, .back = colours::TitleBarText,
+    .window = {.caption = "Brivan Review Program", .description = publisher::kDisclaimer, .width = 11415, .height = 8640, .back = colours::TitleBarText,
                .icon = false, .centred = false},
     .controls = kControls,
 };

@@ -2,6 +2,7 @@
 #include "ui/layouts/common_texts.h"
 #include "ui/layouts/layouts.h"
 #include "ui/layouts/publisher.h"
+#include "ui/layouts/told_order.h"
 
 namespace brivan::ui {
 
@@ -26,11 +27,11 @@ constexpr ControlSpec kControls[] = {
     {.name = "txtAnswer", .kind = TextBox, .left = 5400, .top = 6120, .width = 1335, .height = 492, .tab = 1,
      .toolTip = kTipAnswer},
     {.name = "lblCorrect", .kind = Label, .left = 240, .top = 2400, .width = 2535, .height = 375, .tab = 14,
-     .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre},
+     .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre, .speech = {.told = told::kScoreLine}},
     {.name = "lblPercent", .kind = Label, .left = 240, .top = 2880, .width = 2535, .height = 375, .tab = 13,
-     .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre},
+     .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre, .speech = {.told = told::kPercent}},
     {.name = "lblQuestion", .kind = Label, .left = 2280, .top = 4680, .width = 7335, .height = 855, .tab = 4,
-     .font = kTnr12Bold, .toolTip = kTipQuestion, .align = Align::Centre},
+     .font = kTnr12Bold, .toolTip = kTipQuestion, .align = Align::Centre, .speech = {.told = told::kQuestion}},
     {.name = "lblMain1", .kind = Label, .left = 360, .top = 7320, .width = 3375, .height = 375, .tab = 12,
      .text = publisher::kCourtesyLine, .font = kTnr12, .fore = colours::Navy, .back = colours::MenuBar,
      .align = Align::Centre},
@@ -42,11 +43,11 @@ constexpr ControlSpec kControls[] = {
     {.name = "Label1", .kind = Label, .left = 0, .top = 0, .width = 11895, .height = 1215, .tab = 8,
      .back = colours::TitleBarText},
     {.name = "lblRef", .kind = Label, .left = 6960, .top = 6840, .width = 3615, .height = 495, .tab = 7,
-     .font = kMss12, .fore = colours::Blue},
+     .font = kMss12, .fore = colours::Blue, .speech = {.told = told::kReference}},
     {.name = "lblResponse2", .kind = Label, .left = 6960, .top = 5640, .width = 3615, .height = 495, .tab = 6,
-     .font = kMss12, .speech = {.live = true}},
+     .font = kMss12, .speech = {.told = told::kVerdict}},
     {.name = "lblResponse", .kind = Label, .left = 6960, .top = 6240, .width = 3615, .height = 495, .tab = 5,
-     .font = kMss12, .fore = colours::DarkGrey},
+     .font = kMss12, .fore = colours::DarkGrey, .speech = {.told = told::kCorrectAnswer}},
     {.name = "imgBrivan", .kind = Picture, .left = 3240, .top = 1200, .width = 5400, .height = 3675,
      .text = kAircraft, .toolTip = kTipPicture, .speech = {.name = kSayAircraft}},
 };

@@ -4,6 +4,7 @@
 #include "ui/layouts/common_texts.h"
 #include "ui/layouts/layouts.h"
 #include "ui/layouts/publisher.h"
+#include "ui/layouts/told_order.h"
 
 namespace brivan::ui {
 
@@ -20,9 +21,10 @@ constexpr ControlSpec box(std::string_view name, std::string_view number, int to
             .text = number, .items = kNumbers, .speech = {.namedBy = line}};
 }
 
-constexpr ControlSpec line(std::string_view name, int top, int tab, FontSpec font = kTnr12) {
+// The checklist's lines are told from the top: line n in place n.
+constexpr ControlSpec line(std::string_view name, int top, int tab, int place, FontSpec font = kTnr12) {
     return {.name = name, .kind = Label, .left = 2880, .top = top, .width = 7455, .height = 375, .tab = tab,
-            .font = font};
+            .font = font, .speech = {.told = told::kFirstLine + place - 1}};
 }
 
 constexpr ControlSpec kControls[] = {
@@ -46,9 +48,9 @@ constexpr ControlSpec kControls[] = {
     {.name = "cmdEnteranswer", .kind = Button, .left = 5400, .top = 6720, .width = 1335, .height = 492, .tab = 1,
      .text = kEnterAnswer, .font = kTnr9, .toolTip = kTipEnter, .role = Role::Default},
     {.name = "lblPercent", .kind = Label, .left = 0, .top = 1800, .width = 2535, .height = 375, .tab = 30,
-     .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre},
+     .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre, .speech = {.told = told::kPercent}},
     {.name = "lblCorrect", .kind = Label, .left = 0, .top = 1320, .width = 2535, .height = 375, .tab = 29,
-     .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre},
+     .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre, .speech = {.told = told::kScoreLine}},
     {.name = "Label2", .kind = Label, .left = 360, .top = 7680, .width = 3375, .height = 375, .tab = 26,
      .text = publisher::kResources, .font = kTnr12, .fore = colours::Navy, .back = colours::MenuBar,
      .align = Align::Centre},
@@ -58,25 +60,27 @@ constexpr ControlSpec kControls[] = {
     {.name = "Image2", .kind = Picture, .left = 3360, .top = 0, .width = 5100, .height = 1200, .text = kLogo,
      .speech = {.name = kSayLogo}},
     {.name = "lblQuestion", .kind = Label, .left = 2640, .top = 1320, .width = 6735, .height = 375, .tab = 24,
-     .font = kTnr12Bold, .fore = colours::Black, .align = Align::Centre},
-    line("lbl7", 5160, 16, kTnr12Bold),
-    line("lbl5", 4320, 15),
-    line("lbl6", 4800, 14),
-    line("lbl8", 5520, 13),
+     .font = kTnr12Bold, .fore = colours::Black, .align = Align::Centre, .speech = {.told = told::kQuestion}},
+    line("lbl7", 5160, 16, 7, kTnr12Bold),
+    line("lbl5", 4320, 15, 5),
+    line("lbl6", 4800, 14, 6),
+    line("lbl8", 5520, 13, 8),
     {.name = "lblAnn2", .kind = Label, .left = 5400, .top = 2040, .width = 1215, .height = 240, .tab = 12,
      .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre, .speech = {.partOf = "lblAnn"}},
     {.name = "lblAnn", .kind = Label, .left = 5400, .top = 1800, .width = 1215, .height = 240, .tab = 11,
-     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre, .speech = {.light = true}},
-    line("lbl4", 3840, 9),
-    line("lbl3", 3360, 8),
-    line("lbl2", 2880, 7),
-    line("lbl1", 2400, 6),
+     .font = kArial975Bold, .back = colours::Yellow, .align = Align::Centre,
+     .speech = {.light = true, .told = told::kLight}},
+    line("lbl4", 3840, 9, 4),
+    line("lbl3", 3360, 8, 3),
+    line("lbl2", 2880, 7, 2),
+    line("lbl1", 2400, 6, 1),
     {.name = "lblRef", .kind = Label, .left = 6720, .top = 6960, .width = 3495, .height = 375, .tab = 5,
-     .font = kTnr12, .fore = colours::Blue, .align = Align::Centre},
+     .font = kTnr12, .fore = colours::Blue, .align = Align::Centre, .speech = {.told = told::kReference}},
     {.name = "lblResponse2", .kind = Label, .left = 6720, .top = 6000, .width = 3495, .height = 375, .tab = 4,
-     .font = kTnr12, .align = Align::Centre, .speech = {.live = true}},
+     .font = kTnr12, .align = Align::Centre, .speech = {.told = told::kVerdict}},
     {.name = "lblResponse", .kind = Label, .left = 6720, .top = 6480, .width = 3495, .height = 375, .tab = 3,
-     .font = kTnr12, .fore = colours::DarkGrey, .align = Align::Centre},
+     .font = kTnr12, .fore = colours::DarkGrey, .align = Align::Centre,
+     .speech = {.told = told::kCorrectAnswer, .digitsApart = true}},
     {.name = "Label1", .kind = Label, .left = 0, .top = 0, .width = 12600, .height = 1215, .tab = 10,
      .back = colours::TitleBarText},
 };

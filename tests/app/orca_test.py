@@ -1,0 +1,242 @@
+#!/usr/bin/python3
+"""What Orca speaks while a pilot drills every quiz with the keyboard alone.
+
+Run by orca_test.sh, which gives Orca and speech-dispatcher a home of their own and a voice that
+writes every utterance to $BRIVAN_SPOKEN. Starts Orca as a desktop does, then the program, presses
+real X keys (xdotool) and, after each press, waits until the expected words have been spoken, in
+order, and the speech has settled; then checks that nothing was said twice.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+from gi.repository import Gio, GLib
+
+from checks import check, failures, finish
+
+SPOKEN = os.environ["BRIVAN_SPOKEN"]
+PATIENCE = 20.0  # seconds for words to be spoken; a pass takes well under one each
+QUIET = 0.6      # seconds without new speech after which a step's speech is over
+
+
+def spoken():
+    with open(SPOKEN, encoding="utf-8", errors="replace") as f:
+        return re.sub(r"\s+", " ", f.read())
+
+
+def in_order(text, phrases):
+    """The phrases found one after another in text; the first missing one, or None."""
+    at = 0
+    for phrase in phrases:
+        found = text.find(phrase, at)
+        if found < 0:
+            return phrase
+        at = found + len(phrase)
+    return None
+
+
+def wait_until_quiet():
+    deadline = time.monotonic() + 5
+    size, since = -1, time.monotonic()
+    while time.monotonic() < deadline:
+        now = os.path.getsize(SPOKEN)
+        if now != size:
+            size, since = now, time.monotonic()
+        elif time.monotonic() - since >= QUIET:
+            return
+        time.sleep(0.05)
+
+
+class Step:
+    """One press (or several) and what Orca must say for it."""
+
+    def __init__(self, what, action, says=(), once=(), never=()):
+        self.what, self.action, self.says, self.once, self.never = what, action, says, once, never
+
+    def run(self):
+        start = len(spoken())
+        self.action()
+        deadline = time.monotonic() + PATIENCE
+        while (missing := in_order(spoken()[start:], self.says)) and time.monotonic() < deadline:
+            time.sleep(0.05)
+        wait_until_quiet()
+        heard = spoken()[start:]
+        ok = check(missing is None, f"{self.what}: Orca says {missing!r} (it said {heard!r})")
+        for phrase in self.once:
+            ok &= check(heard.count(phrase) == 1, f"{self.what}: {phrase!r} is said once (it said {heard!r})")
+        for phrase in self.never:
+            ok &= check(phrase not in heard, f"{self.what}: {phrase!r} is not said (it said {heard!r})")
+        return ok
+
+
+class Review:
+    """Orca's flat review, line by line upwards from the focus (keypad 7), until the given lines
+    have been read in turn; keypad minus then leaves review."""
+
+    def __init__(self, where, lines):
+        self.where, self.lines = where, lines
+
+    def run(self):
+        start = len(spoken())
+        for _ in range(3 * len(self.lines) + 6):
+            before = len(spoken())
+            keys("KP_Home")()
+            deadline = time.monotonic() + PATIENCE
+            while len(spoken()) == before and time.monotonic() < deadline:
+                time.sleep(0.05)
+            wait_until_quiet()
+            if in_order(spoken()[start:], self.lines) is None:
+                break
+        heard = spoken()[start:]
+        missing = in_order(heard, self.lines)
+        keys("KP_Subtract")()  # leave review
+        wait_until_quiet()
+        return check(missing is None, f"{self.where}: Orca's review finds {missing!r} (it read {heard!r})")
+
+
+def keys(*names):
+    return lambda: subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60", *names], check=True)
+
+
+def typed(text):
+    return lambda: subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+
+
+def both(*actions):
+    def run():
+        for action in actions:
+            action()
+    return run
+
+
+def window_open(title):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
+                           capture_output=True, text=True)
+    return found.returncode == 0 and found.stdout.strip() != ""
+
+
+def enable_accessibility():
+    """What a desktop does when a screen reader starts."""
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                  GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
+                  None, Gio.DBusCallFlags.NONE, -1, None)
+
+
+JUDGED_WRONG_1 = ("That's Not Correct!", "The Correct Answer is 63.", "Reference Vol 1 Page 0-5.",
+                  "0 out of 1 correct!", "0 percent.")
+FIRST_LIGHT = ("What will cause the illumination of the displayed annunciator?", "Warning light: FIRE 1.",
+               "A. Fire condition exists in #1 Engine (with fire audio warning)",
+               "B. Fire condition exists in APU.", "C. Fire condition exists baggage.",
+               "D. Smoke detected in baggage compartment.")
+ENGINE_FIRE = ("ENGINE FIRE.", "Warning light: FIRE 1.", "ESS/RH Bus Tie Rotary Switch, TIED.",
+               "Power Lever, FLIGHT IDLE.", "FUEL ENG switch, OFF.", "FUEL SHUT-OFF Switch, ACTUATE.",
+               "Airspeed, BELOW 250 KIAS.", "Fire Extingisher DISCH Switch, POSITION 2.",
+               "If fire warning persists after 30 seconds.", "Fire Extinguisher DISCH Switch, POSITION 1.")
+
+
+def drill(program):
+    steps = [
+        Step("terms screen", lambda: None,
+             says=("Brivan Review Program dialog", "Skyward Study Press does not guarantee",
+                   "used for training purposes only", "I Agree push button")),
+        Step("Enter on I Agree", keys("Return"), says=("Brivan 2000 Limitations dialog", "Next Question push button")),
+        Step("Limitations, Alt+N", keys("alt+n"),
+             says=("The wing span is __ ft. 5 in.",), once=("The wing span is",)),
+        Step("Limitations, 64 and Enter in the answer box", both(typed("64"), keys("Return")),
+             says=JUDGED_WRONG_1, once=("That's Not Correct!", "The Correct Answer is 63")),
+        Step("Limitations, Enter on Next Question", keys("Return"),
+             says=("Maximum zero fuel weight is _ _ , _ _ _ Lbs.",), never=("The Correct Answer",)),
+        Step("Limitations, Enter in the empty answer box", keys("Return"),
+             says=("The Correct Answer is 28660.", "Reference Vol 1 Page 10-5.", "0 out of 2 correct!",
+                   "0 percent."),
+             never=("That's Not Correct!",)),
+        Step("Limitations, Enter on Next Question", keys("Return"), says=("Maximum ramp weight is",)),
+        Step("Limitations, 36700 and Alt+E", both(typed("36700"), keys("alt+e")),
+             says=("Correct!", "1 out of 3 correct!", "33 percent."), once=("Correct!",),
+             never=("The Correct Answer",)),
+
+        Step("Alt+M", keys("alt+m"), says=("Brivan 2000 Annunciators dialog",)),
+        Step("Annunciators, Alt+N", keys("alt+n"), says=FIRST_LIGHT, once=("Warning light: FIRE 1",)),
+        Review("Annunciators", ("Warning light: FIRE 1", "What will cause the illumination")),
+        Step("Annunciators, typed b and Enter", both(typed("b"), keys("Return")),
+             says=("That's Not Correct!", "The Correct Answer is A.", "Reference: Flight Safety Manual 4-3.",
+                   "0 out of 1 correct!", "0 percent.")),
+        Step("Annunciators, Alt+N to the second light", keys("alt+n"), says=("Warning light: OIL 1.", "D. ")),
+        Step("Annunciators, Tab to option A", keys("Tab", "Tab", "Tab"), says=("radio button",)),
+        Step("Annunciators, Space on option A", keys("space"),
+             says=("That's Not Correct!", "The Correct Answer is B.", "0 out of 2 correct!", "0 percent.")),
+        Step("Annunciators, Down arrow to option B", keys("Down"),
+             says=("Correct!", "1 out of 3 correct!", "33 percent."), never=("The Correct Answer",)),
+
+        Step("Alt+I", keys("alt+i"), says=("Brivan 2000 Memory Items dialog",)),
+        Step("Memory Items, Alt+N", keys("alt+n"), says=ENGINE_FIRE, once=("ENGINE FIRE",), never=(". .",)),
+        Review("Memory Items", ("Fire Extinguisher DISCH Switch", "If fire warning persists after 30 seconds",
+                                "Power Lever", "ESS/RH Bus Tie Rotary Switch", "Warning light: FIRE 1",
+                                "ENGINE FIRE")),
+        Step("Memory Items, Alt+E with the focus kept on Next Question", keys("alt+e"),
+             says=("That's Not Correct!", "The Correct Order is 2 1 3 4 5 7 6.", "Reference: Checklist E-2.",
+                   "0 out of 1 correct!", "0 percent.")),
+        Step("Memory Items, Tab to the first box", keys("Tab", "Tab", "Tab"),
+             says=("ESS/RH Bus Tie Rotary Switch, TIED", "combo box", "1"), never=(". .",)),
+        Step("Memory Items, Down arrow in the box", keys("Down"), says=("2",)),
+        Step("Memory Items, Enter in the box", keys("Return"),
+             says=("That's Not Correct!", "The Correct Order is 2 1 3 4 5 7 6.", "0 out of 2 correct!",
+                   "0 percent.")),
+    ]
+    for step in steps:
+        if not step.run():
+            return
+
+    # Escape with the list of a box open closes the list and nothing else.
+    Step("Memory Items, Tab to the first box", keys("Tab", "Tab", "Tab"), says=("combo box",)).run()
+    keys("alt+Down")()
+    time.sleep(0.3)
+    keys("Escape")()
+    wait_until_quiet()
+    check(program.poll() is None and window_open("Brivan 2000 Memory Items"),
+          "Memory Items: Escape with a list open closes only the list")
+
+    for _ in range(14):
+        keys("alt+n")()
+    results = Step("Memory Items, Alt+N past the last checklist", keys("alt+n"),
+                   says=("Brivan 2000 Quit or Continue? dialog", "You answered 0 percent correct!",
+                         "Start Over! push button"))
+    if results.run():
+        keys("Escape")()
+        try:
+            check(program.wait(timeout=PATIENCE) == 0, "results: Escape ends the program")
+        except subprocess.TimeoutExpired:
+            check(False, "results: Escape ends the program")
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    enable_accessibility()
+    orca = subprocess.Popen(["orca", "--replace"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    program = None
+    try:
+        if not Step("Orca starts", lambda: None, says=("Screen reader on",)).run():
+            finish()
+        # What Qt says of its talk with the accessibility bus is kept, and shown only on a failure.
+        program_log = open(os.path.join(os.path.dirname(SPOKEN), "program.log"), "w")
+        program = subprocess.Popen([sys.argv[1]], stderr=program_log)
+        drill(program)
+    finally:
+        for process in (program, orca):
+            if process and process.poll() is None:
+                process.kill()
+                process.wait()
+    if failures:
+        print("Orca said:\n" + spoken(), flush=True)
+        with open(os.path.join(os.path.dirname(SPOKEN), "program.log"), encoding="utf-8", errors="replace") as log:
+            print("The program wrote:\n" + log.read(), flush=True)
+    finish()
+
+
+if __name__ == "__main__":
+    main()
