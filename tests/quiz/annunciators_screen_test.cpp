@@ -1,5 +1,6 @@
 // The Annunciators screen driven as a pilot drives it: clicks on the option buttons, letters typed
 // into the answer box, Enter, Escape and the access keys, on the real window.
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -555,6 +556,25 @@ private slots:
             QCOMPARE(option, QRect(136, 152 + 48 * i, 17, 33));
             QCOMPARE(text, QRect(160, 160 + 48 * i, 529, 41));
             QVERIFY(option.right() < text.left());
+        }
+    }
+
+    // Every choice of every light is read whole: set in its label's font and wrapped at its width,
+    // nothing is cut off at the bottom or the side. The label is tall enough for two lines only.
+    void everyChoiceFitsItsLabel() {
+        OnAnnunciators p;
+        for (int k = 1; k <= 46; ++k) {
+            p.next();
+            for (const char* name : {"lblA", "lblB", "lblC", "lblD"}) {
+                const auto* label = p.control<QLabel>(name);
+                const QFontMetrics metrics(label->font(), label);
+                const QRect room = label->contentsRect();
+                const int flags = int(label->alignment()) | Qt::TextWordWrap;
+                const QRect text = metrics.boundingRect(room, flags, label->text());
+                const QByteArray where = QString("row %1: %2").arg(k).arg(label->text()).toUtf8();
+                QVERIFY2(text.height() <= room.height(), where.constData());
+                QVERIFY2(text.width() <= room.width(), where.constData());
+            }
         }
     }
 };

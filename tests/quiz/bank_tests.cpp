@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "quiz/annunciators/ann_bank.h"
 #include "quiz/limitations/limitations_bank.h"
@@ -271,6 +275,120 @@ TEST(AnnunciatorsBank, OptionsOfARowDiffer) {
         const auto& o = ann::annRow(k)->options;
         const std::set<std::string_view> bodies{o[0].substr(3), o[1].substr(3), o[2].substr(3),
                                                 o[3].substr(3)};
+        EXPECT_EQ(bodies.size(), 4u) << "row " << k;
+    }
+}
+
+// The causes we wrote must be chosen by knowing the light, not by reading the form of the four
+// choices: a pilot who always takes the longest, or the shortest, or the one that alone carries a
+// bracket, a number sign or a slash, should do no better than by chance.
+
+// An option without its "A. " prefix.
+std::string_view body(std::string_view option) { return option.substr(3); }
+
+std::size_t rightIndex(const ann::AnnQuestion& r) {
+    return static_cast<std::size_t>(r.answer.front() - 'A');
+}
+
+// Whether the right option is a cause of its own rather than "All of the above" and the like,
+// which is short by nature.
+bool rightIsACause(const ann::AnnQuestion& r) {
+    const std::string_view right = body(r.options[rightIndex(r)]);
+    return !contains(right, " of the above") && !right.starts_with("Both ");
+}
+
+// The rows we wrote whose right option is a cause.
+std::vector<const ann::AnnQuestion*> ourCauseRows() {
+    std::vector<const ann::AnnQuestion*> rows;
+    for (int k = 1; k <= 46; ++k) {
+        const auto* r = ann::annRow(k);
+        if (!kManualRows.contains(k) && rightIsACause(*r)) rows.push_back(r);
+    }
+    return rows;
+}
+
+TEST(AnnunciatorsBankFairness, TheLongestChoiceIsRightInNoMoreThanAThirdOfTheRows) {
+    const auto rows = ourCauseRows();
+    ASSERT_EQ(rows.size(), 34u);
+    std::size_t longest = 0;
+    for (const auto* r : rows) {
+        const std::size_t right = rightIndex(*r);
+        bool strictly = true;
+        for (std::size_t i = 0; i < 4; ++i)
+            if (i != right && r->options[i].size() >= r->options[right].size()) strictly = false;
+        if (strictly) ++longest;
+    }
+    EXPECT_LE(3 * longest, rows.size()) << longest << " of " << rows.size() << " rows";
+}
+
+// Shunning the longest must not make the shortest, or any other place by length, the tell: the
+// right choice may hold each place in no more than a third of the rows. Its place is the number
+// of other choices longer than it; a tie gives it the better place.
+TEST(AnnunciatorsBankFairness, NoPlaceByLengthHoldsTheRightChoiceInMoreThanAThirdOfTheRows) {
+    const auto rows = ourCauseRows();
+    std::array<std::size_t, 4> atPlace{};
+    for (const auto* r : rows) {
+        const std::size_t right = rightIndex(*r);
+        std::size_t longer = 0;
+        for (const auto& opt : r->options)
+            if (opt.size() > r->options[right].size()) ++longer;
+        ++atPlace[longer];
+    }
+    for (std::size_t place = 0; place < 4; ++place)
+        EXPECT_LE(3 * atPlace[place], rows.size())
+            << "right choice with " << place << " longer ones in " << atPlace[place] << " rows";
+}
+
+// The marks an option carries besides letters, digits and blanks; all kinds of bracket count as
+// one mark.
+std::set<char> marksOf(std::string_view text) {
+    std::set<char> marks;
+    for (char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == ' ') continue;
+        marks.insert(std::string_view("()[]{}").find(c) != std::string_view::npos ? '(' : c);
+    }
+    return marks;
+}
+
+TEST(AnnunciatorsBankFairness, NoMarkSinglesOutTheRightChoiceInMoreThanThreeRows) {
+    std::vector<int> pointing;
+    for (int k = 1; k <= 46; ++k) {
+        if (kManualRows.contains(k)) continue;
+        const auto& r = *ann::annRow(k);
+        const std::size_t right = rightIndex(r);
+        std::set<char> elsewhere;
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (i == right) continue;
+            const auto marks = marksOf(body(r.options[i]));
+            elsewhere.insert(marks.begin(), marks.end());
+        }
+        const auto own = marksOf(body(r.options[right]));
+        if (std::any_of(own.begin(), own.end(), [&](char m) { return !elsewhere.contains(m); }))
+            pointing.push_back(k);
+    }
+    std::string rows;
+    for (int k : pointing) rows += " " + std::to_string(k);
+    EXPECT_LE(pointing.size(), 3u) << "rows:" << rows;
+}
+
+// Two choices that differ only in an engine number or a side are told apart by the number alone.
+std::string withoutNumberOrSide(std::string_view text) {
+    std::string s;
+    for (char c : text)
+        if (!std::isdigit(static_cast<unsigned char>(c))) s += c;
+    for (const auto& [from, to] : {std::pair{"right", "left"}, std::pair{"RH", "LH"}}) {
+        for (auto at = s.find(from); at != std::string::npos; at = s.find(from, at))
+            s.replace(at, std::string_view(from).size(), to);
+    }
+    return s;
+}
+
+TEST(AnnunciatorsBankFairness, NoTwoChoicesDifferOnlyInANumberOrASide) {
+    for (int k = 1; k <= 46; ++k) {
+        if (kManualRows.contains(k)) continue;
+        const auto& o = ann::annRow(k)->options;
+        std::set<std::string> bodies;
+        for (const auto& opt : o) bodies.insert(withoutNumberOrSide(body(opt)));
         EXPECT_EQ(bodies.size(), 4u) << "row " << k;
     }
 }
