@@ -3,7 +3,8 @@
 # Usage: tools/install-deps.sh run|test|bench  (as root, or with sudo available)
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libfontconfig-dev fonts-liberation)
+# dpkg-dev: dpkg-buildflags, Debian's hardening flags for the release build
+run_packages=(cmake ninja-build g++ dpkg-dev qt6-base-dev libgl1-mesa-dev libfontconfig-dev fonts-liberation)
 test_packages=("${run_packages[@]}" libgtest-dev xvfb xauth
   # the screen-reader test: the desktop's accessibility bus, read from Debian's python3
   at-spi2-core python3-pyatspi dbus
