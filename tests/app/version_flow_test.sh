@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The version is written once, in the top CMakeLists.txt: changed there, it changes in the
-# program, the Windows version record, the package and the AppStream metadata. Configures a copy
-# of the source with another version and reads each of them; of the program it compiles only
-# main.cpp, which hands the version to Qt.
+# program, the Windows version record, the package, its changelog and manual page, and the
+# AppStream metadata. Configures a copy of the source with another version and reads each of
+# them; of the program it compiles only main.cpp, which hands the version to Qt.
 # Usage: version_flow_test.sh SOURCE_DIR   (needs the build packages: cmake, ninja, Qt)
 set -uo pipefail
 
@@ -35,6 +35,8 @@ check "the version record's file version is \"2.03\"" grep -q '"FileVersion", "2
 check "the version record's product version is \"2.03\"" grep -q '"ProductVersion", "2.03"' "$rc"
 check "the metadata's release is 2.03" grep -q '<release version="2.03" ' "$build"/packaging/*.metainfo.xml
 check "the package's version is 2.03" grep -q 'set(CPACK_PACKAGE_VERSION "2.03")' "$build/CPackConfig.cmake"
+check "the changelog's latest entry is 2.03" bash -c "head -n 1 '$build/packaging/changelog' | grep -q '^brivan (2.03) '"
+check "the manual page is of brivan 2.03" grep -q '"brivan 2.03"' "$build/packaging/brivan.1"
 
 # The program: main.cpp compiled alone; Qt keeps the version as UTF-16 text in the object file.
 if cmake --build "$build" --target src/CMakeFiles/brivan.dir/app/main.cpp.o >"$work/build.log" 2>&1; then
