@@ -3,14 +3,16 @@
 # Usage: tools/install-deps.sh run|test|bench  (as root, or with sudo available)
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libfontconfig-dev fonts-liberation)
+# dpkg-dev: dpkg-buildflags, Debian's hardening flags for the release build
+run_packages=(cmake ninja-build g++ dpkg-dev qt6-base-dev libgl1-mesa-dev libfontconfig-dev fonts-liberation)
 test_packages=("${run_packages[@]}" libgtest-dev xvfb xauth
   # the screen-reader test: the desktop's accessibility bus, read from Debian's python3
   at-spi2-core python3-pyatspi dbus
   # the spoken test: the real screen reader and speech service, driven by real X key events
   orca speech-dispatcher xdotool libglib2.0-bin
-  # the install and package tests: validators of the desktop entry and metadata, CPack's Debian package
-  desktop-file-utils appstream dpkg-dev file
+  # the install and package tests: validators of the desktop entry and metadata, CPack's Debian
+  # package and what Debian's checker says of it
+  desktop-file-utils appstream file lintian
   # the version-record test: the MinGW resource compiler and the Windows headers it reads
   binutils-mingw-w64-x86-64 mingw-w64-common)
 bench_packages=("${run_packages[@]}" xvfb python3-xlib)

@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     fonts.applicationReady();
     QApplication::setApplicationName(QStringLiteral("brivan"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(BRIVAN_VERSION));  // from CMakeLists.txt
     QApplication::setOrganizationName(QStringLiteral("Skyward Study Press"));
     // Ties the windows to the installed desktop entry (brivan.desktop), for its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("brivan"));

@@ -43,6 +43,10 @@ check "the desktop entry names the installed icon" grep -qx 'Icon=brivan' "$desk
 check "the desktop entry's name is the terms screen's title" grep -qx 'Name=Brivan Review Program' "$desktop"
 check "appstreamcli validate accepts the metadata" appstreamcli validate --no-net --pedantic "$metainfo"
 check "the metadata launches brivan.desktop" grep -q '<launchable type="desktop-id">brivan.desktop</launchable>' "$metainfo"
+# A software centre searches the metadata's keywords, a desktop menu the entry's: the same words.
+desktop_keywords=$(sed -n 's/^Keywords=//p' "$desktop" | tr ';' '\n' | sed '/^$/d' | sort)
+metainfo_keywords=$(sed -n 's:.*<keyword>\(.*\)</keyword>.*:\1:p' "$metainfo" | sort)
+check "the metadata's keywords are the desktop entry's" test -n "$desktop_keywords" -a "$desktop_keywords" = "$metainfo_keywords"
 # The whole tree as a software centre reads it: metadata, desktop entry and icon together.
 check "appstreamcli validate-tree accepts the install tree" appstreamcli validate-tree --no-net "$prefix"
 

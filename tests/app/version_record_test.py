@@ -1,9 +1,12 @@
 #!/usr/bin/python3
 """The Windows version record and application icon of brivan.exe, checked on Linux.
 
-Usage: version_record_test.py SOURCE_DIR
+Usage: version_record_test.py RC_FILE VERSION
 
-Compiles src/app/brivan.rc with the MinGW resource compiler (x86_64-w64-mingw32-windres, Debian's
+RC_FILE is the record as CMake fills it in (BUILD_DIR/src/app/brivan.rc), VERSION the project's
+version as text ("1.00"), whose parts are the record's numbers (1.0.0.0).
+
+Compiles the record with the MinGW resource compiler (x86_64-w64-mingw32-windres, Debian's
 binutils-mingw-w64-x86-64, with the MinGW headers of mingw-w64-common and the C preprocessor) into
 a .res file, then reads that file back byte by byte, as Windows does: the VERSIONINFO resource
 (fixed part, string table and translation) and the icon group.
@@ -88,10 +91,18 @@ def text(value):
     return value.decode("utf-16-le").rstrip("\0")
 
 
+def version_numbers(version):
+    """The four numbers of a version written as text: "1.00" is (1, 0, 0, 0)."""
+    parts = [int(part) for part in version.split(".")]
+    return tuple(parts + [0] * (4 - len(parts)))
+
+
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         sys.exit(__doc__)
-    rc = os.path.join(sys.argv[1], "src", "app", "brivan.rc")
+    rc, version = sys.argv[1], sys.argv[2]
+    major, minor, patch, tweak = version_numbers(version)
+    ms, ls = (major << 16) | minor, (patch << 16) | tweak
     with tempfile.TemporaryDirectory() as tmp:
         res = os.path.join(tmp, "brivan.res")
         compile_rc(rc, res)
@@ -112,8 +123,9 @@ def main():
     signature, _, file_ms, file_ls, product_ms, product_ls, _, _, file_os, file_type = struct.unpack_from(
         "<10I", fixed)
     check(signature == 0xFEEF04BD, "the fixed part's signature")
-    check((file_ms, file_ls) == (0x00010000, 0), "file version 1.0.0.0")
-    check((product_ms, product_ls) == (0x00010000, 0), "product version 1.0.0.0")
+    numbers = ".".join(str(n) for n in version_numbers(version))
+    check((file_ms, file_ls) == (ms, ls), f"file version {numbers}")
+    check((product_ms, product_ls) == (ms, ls), f"product version {numbers}")
     check(file_os == 0x4, "made for 32-bit Windows (VOS__WINDOWS32)")
     check(file_type == 0x1, "an application (VFT_APP)")
 
@@ -125,8 +137,8 @@ def main():
         "ProductName": "brivan",
         "InternalName": "brivan",
         "OriginalFilename": "brivan.exe",
-        "FileVersion": "1.00",
-        "ProductVersion": "1.00",
+        "FileVersion": version,
+        "ProductVersion": version,
         "CompanyName": "Skyward Study Press",
     }
     for field, value in expected.items():
