@@ -2,11 +2,14 @@
 """The Windows version record and application icon of brivan.exe, checked on Linux.
 
 Usage: version_record_test.py SOURCE_DIR
+       version_record_test.py --exe BRIVAN_EXE
 
-Compiles src/app/brivan.rc with the MinGW resource compiler (x86_64-w64-mingw32-windres, Debian's
-binutils-mingw-w64-x86-64, with the MinGW headers of mingw-w64-common and the C preprocessor) into
-a .res file, then reads that file back byte by byte, as Windows does: the VERSIONINFO resource
-(fixed part, string table and translation) and the icon group.
+With SOURCE_DIR, compiles src/app/brivan.rc with the MinGW resource compiler
+(x86_64-w64-mingw32-windres, Debian's binutils-mingw-w64-x86-64, with the MinGW headers of
+mingw-w64-common and the C preprocessor) into a .res file. With --exe, takes the resources out of a
+built brivan.exe (wrestool, from icoutils). Either way it then reads them back byte by byte, as
+Windows does: the VERSIONINFO resource (fixed part, string table and translation) and the icon
+group.
 """
 
 import os
@@ -61,6 +64,23 @@ def resources(data):
     return found
 
 
+def exe_resources(exe):
+    """(type, name, language, bytes) for every resource of a Windows program file whose type is a
+    number (the standard types are)."""
+    listing = subprocess.run(["wrestool", "-l", exe], check=True, capture_output=True, text=True).stdout
+    found = []
+    for line in listing.splitlines():
+        # --type=14 --name='IDI_ICON1' --language=1033 [type=group_icon offset=0xb6a0 size=48]
+        fields = dict(f[2:].split("=", 1) for f in line.split(" [")[0].split())
+        if not fields.get("type", "").isdigit():
+            continue
+        name = fields["name"].strip("'")
+        body = subprocess.run(["wrestool", "-x", "--raw", "--type=" + fields["type"], "--name=" + name,
+                               "--language=" + fields["language"], exe], check=True, capture_output=True).stdout
+        found.append((int(fields["type"]), int(name) if name.isdigit() else name, int(fields["language"]), body))
+    return found
+
+
 def utf16z(data, offset):
     end = offset
     while struct.unpack_from("<H", data, end)[0] != 0:
@@ -89,16 +109,18 @@ def text(value):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) == 3 and sys.argv[1] == "--exe":
+        found = exe_resources(sys.argv[2])
+    elif len(sys.argv) == 2:
+        rc = os.path.join(sys.argv[1], "src", "app", "brivan.rc")
+        with tempfile.TemporaryDirectory() as tmp:
+            res = os.path.join(tmp, "brivan.res")
+            compile_rc(rc, res)
+            with open(res, "rb") as f:
+                found = resources(f.read())
+    else:
         sys.exit(__doc__)
-    rc = os.path.join(sys.argv[1], "src", "app", "brivan.rc")
-    with tempfile.TemporaryDirectory() as tmp:
-        res = os.path.join(tmp, "brivan.res")
-        compile_rc(rc, res)
-        with open(res, "rb") as f:
-            data = f.read()
 
-    found = resources(data)
     versions = [r for r in found if r[0] == RT_VERSION]
     check(len(versions) == 1, "one version record")
     if not versions:
