@@ -19,6 +19,13 @@ if(CMAKE_CROSSCOMPILING)
       install(FILES ${runtime_dll} DESTINATION .)
     endforeach()
   endif()
+  # The DLLs come as built, with their symbol tables (Debian's libstdc++-6.dll is 23 MB with them);
+  # the program folder gets them without, as CPack strips brivan.exe.
+  install(CODE "
+    file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+    foreach(dll IN LISTS dlls)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()")
 else()
   # Built on Windows itself: Qt's deployment script runs windeployqt at install time.
   if(Qt6_VERSION VERSION_GREATER_EQUAL 6.5)
