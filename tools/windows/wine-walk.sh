@@ -128,12 +128,20 @@ shoot 3-limitations-verdict
 expect_text 3-limitations-verdict "That's Not Correct!"
 expect_text 3-limitations-verdict "The Correct Answer is 63"
 
+# Each quiz screen is photographed as it opens and with its first question, which brings out the
+# light, the choices and the step boxes.
 xdotool key alt+m
 expect_only_window "Brivan 2000 Annunciators"
 shoot 4-annunciators
+xdotool key alt+n
+sleep 1
+shoot 5-annunciators-question
 xdotool key alt+i
 expect_only_window "Brivan 2000 Memory Items"
-shoot 5-memory-items
+shoot 6-memory-items
+xdotool key alt+n
+sleep 1
+shoot 7-memory-items-question
 
 xdotool key Escape
 timeout 30 "$wineserver" -w || fail "the program did not end on Escape"
