@@ -17,7 +17,7 @@ bench_packages=("${run_packages[@]}" xvfb python3-xlib)
 # real key events, photographed and read (tesseract); wrestool for the version record.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   qt6-base-dev qt6-base-dev-tools dpkg-dev debian-archive-keyring nsis python3
-  wine wine64 xvfb openbox xdotool x11-utils imagemagick tesseract-ocr fonts-liberation fonts-wine icoutils)
+  wine wine64 xvfb openbox xdotool imagemagick tesseract-ocr fonts-liberation fonts-wine icoutils)
 
 case "${1:-run}" in
   run) packages=("${run_packages[@]}") ;;

@@ -54,7 +54,10 @@ set(CPACK_PACKAGE_FILE_NAME brivan-${CPACK_PACKAGE_VERSION}-win64)
 
 # The installer: 64-bit itself, per machine under Program Files, listed in "Apps and features"
 # with the program's version and icon; its uninstaller deletes each file it put down.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# The publisher's name in place of NSIS's own at the foot of each page (CPack's setting for it asks
+# for trimming, which the Linux makensis cannot do).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode
+BrandingText 'Skyward Study Press'")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "Brivan Review Program")
 set(CPACK_NSIS_DISPLAY_NAME "Brivan Review Program")
