@@ -25,6 +25,13 @@ const char* designedFamily(Face face) {
 // (DejaVu Sans, fontconfig's own fallback, is some 13 % wider and clips). The family is settled
 // once per run: asking Qt for a missing family makes it look for fallbacks at every new font.
 const QString& family(Face face) {
+#if defined(Q_OS_WIN)
+    // Windows has the designed fonts themselves (and its own substitutes for any a machine lacks):
+    // they are asked for by name, and the font list is not read for it.
+    static const std::array<QString, 3> families = {QString::fromLatin1(designedFamily(Face::MsSansSerif)),
+                                                    QString::fromLatin1(designedFamily(Face::TimesNewRoman)),
+                                                    QString::fromLatin1(designedFamily(Face::Arial))};
+#else
     static const std::array<QString, 3> families = [] {
         // The installed families only: asking whether a family exists would also resolve
         // fontconfig's aliases, which costs more than the whole list.
@@ -38,6 +45,7 @@ const QString& family(Face face) {
         }
         return resolved;
     }();
+#endif
     return families[static_cast<size_t>(face)];
 }
 

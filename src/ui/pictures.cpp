@@ -46,6 +46,13 @@ public:
         std::lock_guard lock(mutex_);
         if (worker_.joinable() || !pixmaps_.isEmpty()) return;
         const bool hiDpi = qApp->devicePixelRatio() > 1.0;
+#if defined(Q_OS_WIN)
+        // The image-format plugins are looked up here, not by the reader: listing their folder
+        // matches file names with a regular expression, which leaves Qt a thread-local object on
+        // the matching thread, and with MinGW's thread-local storage its destructor reads freed
+        // memory when that thread ends (seen as a crash under Wine once the reader was done).
+        QImageReader::supportedImageFormats();
+#endif
         std::vector<std::promise<Decoded>> promises(std::size(kAll));
         for (size_t i = 0; i < promises.size(); ++i) pending_.insert(qs(kAll[i]), promises[i].get_future().share());
         worker_ = std::thread([promises = std::move(promises), hiDpi, rest = rest_.get_future()]() mutable {

@@ -2,14 +2,15 @@
 """The Windows version record and application icon of brivan.exe, checked on Linux.
 
 Usage: version_record_test.py RC_FILE VERSION
+       version_record_test.py --exe BRIVAN_EXE VERSION
 
 RC_FILE is the record as CMake fills it in (BUILD_DIR/src/app/brivan.rc), VERSION the project's
-version as text ("1.00"), whose parts are the record's numbers (1.0.0.0).
-
-Compiles the record with the MinGW resource compiler (x86_64-w64-mingw32-windres, Debian's
-binutils-mingw-w64-x86-64, with the MinGW headers of mingw-w64-common and the C preprocessor) into
-a .res file, then reads that file back byte by byte, as Windows does: the VERSIONINFO resource
-(fixed part, string table and translation) and the icon group.
+version as text ("1.00"), whose parts are the record's numbers (1.0.0.0). The record is compiled
+with the MinGW resource compiler (x86_64-w64-mingw32-windres, Debian's binutils-mingw-w64-x86-64,
+with the MinGW headers of mingw-w64-common and the C preprocessor) into a .res file. With --exe,
+the resources are taken out of a built brivan.exe instead (wrestool, from icoutils). Either way
+they are then read back byte by byte, as Windows does: the VERSIONINFO resource (fixed part,
+string table and translation) and the icon group.
 """
 
 import os
@@ -64,6 +65,23 @@ def resources(data):
     return found
 
 
+def exe_resources(exe):
+    """(type, name, language, bytes) for every resource of a Windows program file whose type is a
+    number (the standard types are)."""
+    listing = subprocess.run(["wrestool", "-l", exe], check=True, capture_output=True, text=True).stdout
+    found = []
+    for line in listing.splitlines():
+        # --type=14 --name='IDI_ICON1' --language=1033 [type=group_icon offset=0xb6a0 size=48]
+        fields = dict(f[2:].split("=", 1) for f in line.split(" [")[0].split())
+        if not fields.get("type", "").isdigit():
+            continue
+        name = fields["name"].strip("'")
+        body = subprocess.run(["wrestool", "-x", "--raw", "--type=" + fields["type"], "--name=" + name,
+                               "--language=" + fields["language"], exe], check=True, capture_output=True).stdout
+        found.append((int(fields["type"]), int(name) if name.isdigit() else name, int(fields["language"]), body))
+    return found
+
+
 def utf16z(data, offset):
     end = offset
     while struct.unpack_from("<H", data, end)[0] != 0:
@@ -98,18 +116,21 @@ def version_numbers(version):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) == 4 and sys.argv[1] == "--exe":
+        version = sys.argv[3]
+        found = exe_resources(sys.argv[2])
+    elif len(sys.argv) == 3:
+        rc, version = sys.argv[1], sys.argv[2]
+        with tempfile.TemporaryDirectory() as tmp:
+            res = os.path.join(tmp, "brivan.res")
+            compile_rc(rc, res)
+            with open(res, "rb") as f:
+                found = resources(f.read())
+    else:
         sys.exit(__doc__)
-    rc, version = sys.argv[1], sys.argv[2]
     major, minor, patch, tweak = version_numbers(version)
     ms, ls = (major << 16) | minor, (patch << 16) | tweak
-    with tempfile.TemporaryDirectory() as tmp:
-        res = os.path.join(tmp, "brivan.res")
-        compile_rc(rc, res)
-        with open(res, "rb") as f:
-            data = f.read()
 
-    found = resources(data)
     versions = [r for r in found if r[0] == RT_VERSION]
     check(len(versions) == 1, "one version record")
     if not versions:

@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# The Windows program met as a pilot meets it, under Wine: installed silently in a fresh Wine
+# prefix, started from its Start-menu entry on a virtual X display with a window manager, walked
+# with real X key events, photographed, ended with Escape and uninstalled silently.
+# Usage: wine-walk.sh INSTALLER WORK_DIR PROGRAM_FOLDER VERSION
+#   PROGRAM_FOLDER: what the installer should put down (the ZIP's folder); the screenshots land in
+#   WORK_DIR/screenshots.
+#
+# Checked here: window titles (each move opens the screen it should, and only that one), the
+# installed files, Start-menu entry and "Apps and features" record, that Escape ends the program,
+# and that uninstalling removes them all. Inside the windows, the question and the verdict lines are
+# read from the screenshots with OCR (tesseract); the rest of each picture is for a person to look
+# at.
+set -euo pipefail
+usage="usage: $0 INSTALLER WORK_DIR PROGRAM_FOLDER VERSION"
+installer="$(realpath "${1:?$usage}")"
+work="$(realpath -m "${2:?$usage}")"
+expected_folder="$(realpath "${3:?$usage}")"
+version="${4:?$usage}"
+shots="$work/screenshots"
+
+# A fresh prefix every time: one left by an earlier run, finished or not, is never reused.
+export WINEPREFIX="$work/wine-prefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no offer to install Wine's .NET and browser engines
+rm -rf "$WINEPREFIX" "$shots"
+mkdir -p "$WINEPREFIX" "$shots"
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+xvfb_pid= wm_pid=
+cleanup() {
+  "$wineserver" -k 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  return 0
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
+# A display of our own: Xvfb picks a free number and writes it to a file descriptor.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.2; done
+[ -s "$work/display" ] || fail "Xvfb did not start (see $work/xvfb.log)"
+export DISPLAY=":$(head -n 1 "$work/display")"
+openbox >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+
+echo "Wine $(wine --version) on display $DISPLAY, prefix $WINEPREFIX"
+wine wineboot --init >"$work/wineboot.log" 2>&1
+"$wineserver" -w
+wine winecfg -v win10 >>"$work/wineboot.log" 2>&1  # Qt 6 is made for Windows 10 and later
+# The fonts a Windows machine has. Debian's Wine leaves its own (MS Sans Serif, Tahoma...) out of
+# a new prefix; they go where Windows keeps them. Times New Roman and Arial are not Wine's: their
+# metric twins, the Liberation fonts, answer to their names.
+fonts=/usr/share/wine/fonts
+[ -d "$fonts" ] || fail "Wine's fonts (fonts-wine) are missing"
+cp "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /d 'Liberation Sans' /f >/dev/null
+"$wineserver" -w
+
+# --- Install, silently, per machine.
+folder="$WINEPREFIX/drive_c/Program Files/Brivan Review Program"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Brivan Review Program"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brivan Review Program'
+wine "$installer" /S
+"$wineserver" -w
+files_in() { (cd "$1" && find . -type f | sort); }
+[ -f "$folder/brivan.exe" ] || fail "the installer put no brivan.exe in $folder"
+[ "$(files_in "$folder" | grep -vx './Uninstall.exe')" = "$(files_in "$expected_folder")" ] ||
+  fail "the installed files differ from the program folder: $(diff <(files_in "$folder") <(files_in "$expected_folder"))"
+pass "installed into C:\\Program Files\\Brivan Review Program: the program folder and Uninstall.exe"
+[ -f "$menu/Brivan Review Program.lnk" ] || fail "no Start-menu entry \"Brivan Review Program\""
+pass "Start-menu entry \"Brivan Review Program\""
+record="$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')"
+grep -Eq 'DisplayName +REG_SZ +Brivan Review Program$' <<<"$record" || fail "no \"Apps and features\" entry: $record"
+grep -Eq "DisplayVersion +REG_SZ +${version//./\\.}\$" <<<"$record" || fail "\"Apps and features\" shows no version $version: $record"
+grep -Eq 'DisplayIcon +REG_SZ +C:\\Program Files\\Brivan Review Program\\brivan\.exe$' <<<"$record" \
+  || fail "\"Apps and features\" shows no icon: $record"
+pass "\"Apps and features\" lists Brivan Review Program $version with its icon"
+
+# --- The walk. Windows are told apart by their titles. Every shown window counts, so that an error
+# box (Wine's "Program Error" after a crash) fails the walk as well.
+visible_titles() {  # the titles of the mapped windows, one a line
+  local id
+  for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    xdotool getwindowname "$id"
+  done | sort -u
+}
+expect_only_window() {  # waits until the one window of the program shown has this title
+  local title=$1 seen
+  for _ in $(seq 1 150); do
+    seen="$(visible_titles)"
+    [ "$seen" = "$title" ] && break
+    sleep 0.2
+  done
+  [ "$seen" = "$title" ] || fail "expected the window \"$title\" alone, found: ${seen//$'\n'/; }"
+  # Key events go to the active window: make sure it is this one.
+  xdotool search --onlyvisible --name '^Brivan' windowactivate --sync >/dev/null 2>&1 || true
+  sleep 0.5  # let the screen draw before it is photographed or typed at
+  pass "the window \"$title\" is open, alone"
+}
+shoot() { import -window root "$shots/$1.png"; }
+read_text() {  # the text OCR finds in a screenshot, on one line (enlarged and grey, it reads better)
+  convert "$shots/$1.png" -colorspace Gray -resize 300% "$work/ocr.png"
+  tesseract "$work/ocr.png" - 2>/dev/null | tr '\n' ' ' | tr -s ' ' | sed "s/[’‘]/'/g"
+}
+expect_text() {  # screenshot text
+  grep -qF "$2" <<<"$(read_text "$1")" || fail "the screen $1 does not show \"$2\" (OCR read: $(read_text "$1"))"
+  pass "the screen $1 shows \"$2\""
+}
+
+wine start /unix "$menu/Brivan Review Program.lnk"
+expect_only_window "Brivan Review Program"
+shoot 1-terms
+
+xdotool key Return
+expect_only_window "Brivan 2000 Limitations"
+xdotool key alt+n
+sleep 1
+shoot 2-limitations-question
+expect_text 2-limitations-question "The wing span is __ ft. 5 in."
+xdotool type --delay 100 64
+xdotool key Return
+sleep 1
+shoot 3-limitations-verdict
+expect_text 3-limitations-verdict "That's Not Correct!"
+expect_text 3-limitations-verdict "The Correct Answer is 63"
+
+# Each quiz screen is photographed as it opens and with its first question, which brings out the
+# light, the choices and the step boxes.
+xdotool key alt+m
+expect_only_window "Brivan 2000 Annunciators"
+shoot 4-annunciators
+xdotool key alt+n
+sleep 1
+shoot 5-annunciators-question
+xdotool key alt+i
+expect_only_window "Brivan 2000 Memory Items"
+shoot 6-memory-items
+xdotool key alt+n
+sleep 1
+shoot 7-memory-items-question
+
+xdotool key Escape
+timeout 30 "$wineserver" -w || fail "the program did not end on Escape"
+[ -z "$(visible_titles)" ] || fail "a window is still open after Escape: $(visible_titles)"
+pass "Escape ended the program"
+
+# --- Uninstall, silently. The uninstaller runs on from a copy of itself: wait for every process.
+wine "$folder/Uninstall.exe" /S
+timeout 60 "$wineserver" -w || fail "the uninstaller did not finish"
+[ ! -e "$folder" ] || fail "the install folder is still there: $(find "$folder" | head -n 5)"
+[ ! -e "$menu" ] || fail "the Start-menu entry is still there"
+! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "\"Apps and features\" still lists the program"
+pass "uninstalled: the install folder, the Start-menu entry and the \"Apps and features\" record are gone"
+
+echo "Screenshots: $shots"
