@@ -15,6 +15,7 @@ qt="${BRIVAN_QT_WIN:-${BRIVAN_CACHE:-$HOME/.cache/brivan}/qt-6.4.2-mingw64}"
 version="$(sed -n 's/^project(brivan VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 folder="brivan-$version-win64"
 export BRIVAN_QT_WIN="$qt"
+qt_source="${BRIVAN_CACHE:-$HOME/.cache/brivan}/qt-src/qtbase-src"
 rm -rf "$logs" && mkdir -p "$logs"
 
 step() {  # step "WHAT IS DONE" LOG_NAME COMMAND...
@@ -30,7 +31,9 @@ step() {  # step "WHAT IS DONE" LOG_NAME COMMAND...
 }
 
 build_program() {
-  cmake -S "$source_dir" -B "$out/build" -G Ninja \
+  # The notices of the libraries bundled in Qt go with Qt's own licence texts.
+  python3 tools/windows/third_party_notices.py "$qt_source" "$out/qt-third-party.txt" &&
+  cmake -S "$source_dir" -B "$out/build" -G Ninja -DBRIVAN_QT_THIRD_PARTY_NOTICES="$out/qt-third-party.txt" \
     -DCMAKE_TOOLCHAIN_FILE="$source_dir/tools/windows/mingw64-toolchain.cmake" \
     -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DBRIVAN_TESTS=OFF &&

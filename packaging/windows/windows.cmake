@@ -46,6 +46,15 @@ foreach(text LGPL-3.0.txt GPL-3.0.txt)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/licenses/${text} ${licences}/${text} @ONLY NEWLINE_STYLE CRLF)
 endforeach()
 install(FILES ${licences}/NOTICE.txt ${licences}/LGPL-3.0.txt ${licences}/GPL-3.0.txt DESTINATION licenses)
+# The libraries Qt's source bundles (zlib, libpng, libjpeg, FreeType, HarfBuzz, PCRE2 and others),
+# built into Qt's DLLs: their notices, gathered from Qt's source by tools/windows.sh.
+set(BRIVAN_QT_THIRD_PARTY_NOTICES "" CACHE FILEPATH "The notices of the libraries bundled in Qt")
+if(BRIVAN_QT_THIRD_PARTY_NOTICES)
+  configure_file(${BRIVAN_QT_THIRD_PARTY_NOTICES} ${licences}/THIRD-PARTY.txt COPYONLY)  # Windows line ends already
+  install(FILES ${licences}/THIRD-PARTY.txt DESTINATION licenses)
+elseif(CMAKE_CROSSCOMPILING)
+  message(FATAL_ERROR "BRIVAN_QT_THIRD_PARTY_NOTICES is not set: Qt's bundled libraries need their notices.")
+endif()
 set(CPACK_RESOURCE_FILE_LICENSE ${licences}/NOTICE.txt)
 
 set(CPACK_GENERATOR NSIS ZIP)

@@ -19,7 +19,7 @@ EXPECTED = {
     "styles/qwindowsvistastyle.dll",
     "imageformats/qgif.dll", "imageformats/qjpeg.dll",
     "libgcc_s_seh-1.dll", "libstdc++-6.dll", "libwinpthread-1.dll",
-    "licenses/NOTICE.txt", "licenses/LGPL-3.0.txt", "licenses/GPL-3.0.txt",
+    "licenses/NOTICE.txt", "licenses/LGPL-3.0.txt", "licenses/GPL-3.0.txt", "licenses/THIRD-PARTY.txt",
 }
 WINE_WINDOWS_DLLS = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows"
 OBJDUMP = "x86_64-w64-mingw32-objdump"
