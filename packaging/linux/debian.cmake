@@ -30,7 +30,7 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
 endif()")
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # brivan_1.00_amd64.deb
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # brivan_VERSION_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt and C++ libraries come from the program's own links (dpkg-shlibdeps); Qt's X11 platform
 # and its GIF and JPEG readers ship in libqt6gui6. The fonts are the metric twins of Times New

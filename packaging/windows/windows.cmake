@@ -1,8 +1,9 @@
-# The Windows program folder and its two packages: an NSIS installer (brivan-1.00-win64.exe) and a
+# The Windows program folder and its two packages: an NSIS installer (brivan-VERSION-win64.exe) and a
 # portable ZIP whose top folder is the program folder. Included from packaging/CMakeLists.txt.
 
 # Beside brivan.exe: the Qt it loads, Qt's plugins in the folders Qt looks for beside the program,
-# and the compiler's runtime; nothing more.
+# and the compiler's runtime; nothing more. (Built on Windows itself, Qt's deployment script does
+# this instead: packaging/CMakeLists.txt.)
 if(CMAKE_CROSSCOMPILING)
   # Qt 6.4's deployment script needs windeployqt, which a cross build from Linux does not have.
   install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
@@ -26,14 +27,6 @@ if(CMAKE_CROSSCOMPILING)
     foreach(dll IN LISTS dlls)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
     endforeach()")
-else()
-  # Built on Windows itself: Qt's deployment script runs windeployqt at install time.
-  if(Qt6_VERSION VERSION_GREATER_EQUAL 6.5)
-    qt_generate_deploy_app_script(TARGET brivan OUTPUT_SCRIPT brivan_deploy NO_UNSUPPORTED_PLATFORM_ERROR)
-  else()
-    qt_generate_deploy_app_script(TARGET brivan FILENAME_VARIABLE brivan_deploy NO_UNSUPPORTED_PLATFORM_ERROR)
-  endif()
-  install(SCRIPT ${brivan_deploy})
 endif()
 
 # Qt is under the LGPL: its licence texts go with the program, and the notice that names Qt's version

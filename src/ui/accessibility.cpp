@@ -29,6 +29,23 @@ namespace {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// A line as it is best heard: runs of leader dots become a pause.
+QString spokenLine(const QString& line) {
+    static const QRegularExpression leaders(QStringLiteral("\\s*\\.(\\s*\\.){2,}\\s*"));
+    QString spoken = line;
+    return spoken.replace(leaders, QStringLiteral(", "));
+}
+
+// A line whose digits are read one by one: "The Correct Order is 2 1 3".
+QString digitsApart(const QString& line) {
+    QString spaced;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        spaced += line[i];
+        if (line[i].isDigit() && i + 1 < line.size() && line[i + 1].isDigit()) spaced += QLatin1Char(' ');
+    }
+    return spaced;
+}
+
 constexpr const char* kPartOfLight = "brivanPartOfLight";
 constexpr const char* kTeller = "brivanTeller";     // on a told label: its window's Teller
 constexpr const char* kIsTeller = "brivanIsTeller";  // on the Teller itself
@@ -226,21 +243,6 @@ private:
 };
 
 }  // namespace
-
-QString spokenLine(const QString& line) {
-    static const QRegularExpression leaders(QStringLiteral("\\s*\\.(\\s*\\.){2,}\\s*"));
-    QString spoken = line;
-    return spoken.replace(leaders, QStringLiteral(", "));
-}
-
-QString digitsApart(const QString& line) {
-    QString spaced;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        spaced += line[i];
-        if (line[i].isDigit() && i + 1 < line.size() && line[i + 1].isDigit()) spaced += QLatin1Char(' ');
-    }
-    return spaced;
-}
 
 void prepare(QWidget* control, const ControlSpec& row) {
     static std::once_flag once;

@@ -18,7 +18,6 @@
 #include "ui/layout.h"
 
 class QLabel;
-class QString;
 class QWidget;
 
 namespace brivan::ui::speech {
@@ -40,11 +39,5 @@ void backColourSet(QLabel* label);
 
 // A handler showed a control that was hidden: tells the screen reader it can be seen again.
 void shown(QWidget* control);
-
-// A line as it is best heard: runs of leader dots become a pause.
-QString spokenLine(const QString& line);
-
-// A line whose digits are read one by one: "The Correct Order is 2 1 3".
-QString digitsApart(const QString& line);
 
 }  // namespace brivan::ui::speech

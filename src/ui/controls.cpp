@@ -14,6 +14,13 @@ namespace brivan::ui {
 namespace {
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 std::string str(const QString& text) { return text.toStdString(); }
+
+// Shows or hides a control; one that appears is made known to the screen reader as visible again.
+void setShown(QWidget* control, bool visible) {
+    const bool appears = visible && control->isHidden();
+    control->setVisible(visible);
+    if (appears) speech::shown(control);
+}
 }  // namespace
 
 std::string Label::caption() const { return str(w_->text()); }
@@ -29,10 +36,7 @@ void Label::setBackColor(Colour colour) const {
     speech::backColourSet(w_);
 }
 bool Label::isVisible() const { return !w_->isHidden(); }
-void Label::setVisible(bool visible) const {
-    w_->setVisible(visible);
-    if (visible) speech::shown(w_);
-}
+void Label::setVisible(bool visible) const { setShown(w_, visible); }
 bool Label::isBold() const { return w_->font().bold(); }
 void Label::setBold(bool bold) const {
     QFont font = w_->font();
@@ -47,16 +51,10 @@ void TextBox::setFocus() const { w_->setFocus(Qt::OtherFocusReason); }
 std::string ComboBox::text() const { return str(w_->currentText()); }
 void ComboBox::setText(std::string_view text) const { w_->setEditText(qs(text)); }
 bool ComboBox::isVisible() const { return !w_->isHidden(); }
-void ComboBox::setVisible(bool visible) const {
-    w_->setVisible(visible);
-    if (visible) speech::shown(w_);
-}
+void ComboBox::setVisible(bool visible) const { setShown(w_, visible); }
 
 bool OptionButton::isVisible() const { return !w_->isHidden(); }
-void OptionButton::setVisible(bool visible) const {
-    w_->setVisible(visible);
-    if (visible) speech::shown(w_);
-}
+void OptionButton::setVisible(bool visible) const { setShown(w_, visible); }
 bool OptionButton::isSelected() const { return w_->isChecked(); }
 void OptionButton::clearSelection() const {
     // An auto-exclusive radio refuses to be unchecked; setChecked raises toggled, never clicked.
