@@ -5,6 +5,20 @@
 # The documents, installed by "cmake --install" as well. The changelog and the manual page are
 # filled in with the version and compressed as Debian's tools do: gzip at its best, without the
 # file's name and time (-n), so the same text always gives the same bytes.
+# The package's version names the Debian release it was built on (1.00+deb12, 1.00+deb13), so that
+# the two packages differ and a machine upgraded from Debian 12 to 13 is offered the newer one.
+# Built elsewhere, it is the program's version alone.
+set(BRIVAN_DEBIAN_VERSION ${PROJECT_VERSION})
+if(EXISTS /etc/os-release)
+  file(STRINGS /etc/os-release os_id REGEX "^ID=")
+  file(STRINGS /etc/os-release os_version REGEX "^VERSION_ID=")
+  string(REGEX REPLACE "^VERSION_ID=\"?([0-9]+).*" "\\1" os_version "${os_version}")
+  if(os_id STREQUAL "ID=debian" AND os_version MATCHES "^[0-9]+$")
+    string(APPEND BRIVAN_DEBIAN_VERSION "+deb${os_version}")
+  endif()
+endif()
+set(CPACK_DEBIAN_PACKAGE_VERSION ${BRIVAN_DEBIAN_VERSION})
+
 execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C date -u -R -d ${BRIVAN_RELEASE_DATE}
   OUTPUT_VARIABLE BRIVAN_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 configure_file(linux/changelog.in changelog @ONLY)
@@ -30,7 +44,7 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
 endif()")
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # brivan_VERSION_amd64.deb
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # brivan_1.00+deb12_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt and C++ libraries come from the program's own links (dpkg-shlibdeps); Qt's X11 platform
 # and its GIF and JPEG readers ship in libqt6gui6. The fonts are the metric twins of Times New

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
@@ -46,9 +49,10 @@ QString digitsApart(const QString& line) {
     return spaced;
 }
 
+void announce(QWidget* window, const QString& said);  // the route: below
+
 constexpr const char* kPartOfLight = "brivanPartOfLight";
-constexpr const char* kTeller = "brivanTeller";     // on a told label: its window's Teller
-constexpr const char* kIsTeller = "brivanIsTeller";  // on the Teller itself
+constexpr const char* kTeller = "brivanTeller";  // on a told label: its window's Teller
 
 // The lower legend of a light: its caption is read in the light's name, so it is not offered to
 // the screen reader as a line of its own.
@@ -98,14 +102,41 @@ private:
 // On Linux and macOS Qt names a drop-down box after its current text and leaves the rest to label
 // relations; a numbering box is better named after the step it numbers, as on Windows. The
 // current number stays its value and the text of its edit field.
-class NamedComboBox final : public QAccessibleWidget {
+class NamedComboBox final : public QAccessibleWidget
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    ,
+                            public QAccessibleAttributesInterface
+#endif
+{
 public:
-    explicit NamedComboBox(QWidget* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    explicit NamedComboBox(QWidget* widget) : QAccessibleWidget(widget, QAccessible::ComboBox) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // Orca 48 answers a change of the number in the focused box with the box's name and role
+        // only (it would read the number from a selected item of the list, which is built only
+        // when the list opens): the new number is told here.
+        QComboBox* box = this->box();
+        QObject::connect(box, &QComboBox::currentIndexChanged, box, [box] {
+            if (box->hasFocus()) announce(box->window(), box->currentText());
+        });
+#endif
+    }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Orca 48 reads a combo box's value from its "valuetext" attribute, else from a selected item.
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::AttributesInterface) return static_cast<QAccessibleAttributesInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
+    QVariant attributeValue(QAccessible::Attribute key) const override {
+        if (key != QAccessible::Attribute::Custom) return {};
+        return QVariant::fromValue(QHash<QString, QString>{{QStringLiteral("valuetext"), box()->currentText()}});
+    }
+#endif
 
     QString text(QAccessible::Text t) const override {
-        const auto* box = static_cast<const QComboBox*>(widget());
-        if (t == QAccessible::Name && !box->accessibleName().isEmpty()) return box->accessibleName();
-        if (t == QAccessible::Name || t == QAccessible::Value) return box->currentText();
+        if (t == QAccessible::Name && !box()->accessibleName().isEmpty()) return box()->accessibleName();
+        if (t == QAccessible::Name || t == QAccessible::Value) return box()->currentText();
         return QAccessibleWidget::text(t);
     }
 
@@ -113,19 +144,26 @@ public:
 
     void doAction(const QString& action) override {
         if (action == showMenuAction()) {
-            static_cast<QComboBox*>(widget())->showPopup();
+            box()->showPopup();
             return;
         }
         QAccessibleWidget::doAction(action);
     }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 };
 #endif
 
-// What a handler wrote, told as a notification. The widget is never shown: Orca presents a
-// notification when its showing is announced, and that event is raised by hand (see tell()).
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Needed before Qt 6.8, which has no announcement: what a handler wrote is told as a notification
+// object that is never shown; Orca presents a notification when its showing is announced, and
+// that event is raised by hand (see announce()). Goes with Qt 6.4.
+constexpr const char* kIsNotice = "brivanIsNotice";
+
 class Notification final : public QAccessibleWidget {
 public:
-    explicit Notification(QWidget* teller) : QAccessibleWidget(teller, QAccessible::Notification) {}
+    explicit Notification(QWidget* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? widget()->accessibleName() : QString();
     }
@@ -134,13 +172,45 @@ public:
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
 };
 
+QWidget* noticeOf(QWidget* window) {
+    auto* notice = window->findChild<QWidget*>(QStringLiteral("brivanNotice"), Qt::FindDirectChildrenOnly);
+    if (notice) return notice;
+    notice = new QWidget(window);
+    notice->setObjectName(QStringLiteral("brivanNotice"));
+    notice->setProperty(kIsNotice, true);  // before Qt first asks for its accessible interface
+    notice->setFocusPolicy(Qt::NoFocus);
+    notice->hide();
+    return notice;
+}
+#endif
+
+// The one route by which words reach the screen reader, chosen by what Qt offers.
+void announce(QWidget* window, const QString& said) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement: AT-SPI's announcement on Linux, a UI Automation notification on
+    // Windows. Assertive, because the words answer the key the pilot just pressed: they must not
+    // wait behind, or be dropped after, the reading of the control that took the focus, and a
+    // pilot who presses on does not want the old verdict read out after the new one.
+    QAccessibleAnnouncementEvent event(window, said);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    QAccessible::updateAccessibility(&event);
+#else
+    QWidget* notice = noticeOf(window);
+    notice->setAccessibleName(said);
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+#endif
+}
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
     if (className == QLatin1String("QLabel") && widget->property(kPartOfLight).toBool())
         return new LegendPart(widget);
     if (className == QLatin1String("QRadioButton")) return new ChoosableOption(widget);
-    if (widget->property(kIsTeller).toBool()) return new Notification(widget);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (widget->property(kIsNotice).toBool()) return new Notification(widget);
+#endif
 #if defined(Q_OS_UNIX)
     if (className == QLatin1String("QComboBox")) return new NamedComboBox(widget);
 #endif
@@ -178,7 +248,7 @@ private:
 };
 
 // Reads out, once a handler is done, the told labels of one window that the handler set.
-class Teller final : public QWidget {
+class Teller final : public QObject {
 public:
     struct Told {
         int order;
@@ -188,11 +258,7 @@ public:
         bool digitsApart;
     };
 
-    explicit Teller(QWidget* window) : QWidget(window) {
-        setProperty(kIsTeller, true);  // before Qt first asks for its accessible interface
-        setFocusPolicy(Qt::NoFocus);
-        hide();
-    }
+    explicit Teller(QWidget* window) : QObject(window), window_(window) {}
 
     void add(Told told) {
         told_.insert(std::upper_bound(told_.begin(), told_.end(), told,
@@ -231,12 +297,11 @@ private:
         const QString said = words();
         set_.clear();
         // A handler that moved on to another screen leaves nothing to tell here.
-        if (said.isEmpty() || !parentWidget()->isVisible()) return;
-        setAccessibleName(said);
-        QAccessibleEvent shown(this, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
+        if (said.isEmpty() || !window_->isVisible()) return;
+        announce(window_, said);
     }
 
+    QWidget* window_;
     std::vector<Told> told_;
     std::vector<const QLabel*> set_;
     bool pending_ = false;
@@ -314,10 +379,11 @@ void captionSet(QLabel* label) {
 void backColourSet(QLabel* label) { refreshNames(label); }
 
 void shown(QWidget* control) {
-#if defined(BRIVAN_HAVE_ATSPI)
-    // Qt 6.4 tells AT-SPI that a shown control is showing, never that it is visible again, and the
-    // screen reader's copy of its state keeps it out of review until it is. The missing event is
-    // sent here, on Qt's own connection to the accessibility bus, as Qt sends its events.
+#if defined(BRIVAN_HAVE_ATSPI) && QT_VERSION < QT_VERSION_CHECK(6, 9, 0)
+    // Needed with Qt 6.4 and still with 6.8 (its AT-SPI bridge is unchanged there): Qt tells AT-SPI
+    // that a shown control is showing, never that it is visible again, and the screen reader's copy
+    // of its state keeps it out of review until it is. The missing event is sent here, on Qt's own
+    // connection to the accessibility bus, as Qt sends its events.
     if (!QAccessible::isActive() || control->isHidden()) return;
     QDBusConnection bus(QStringLiteral("a11y"));
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);

@@ -6,12 +6,12 @@
 // Names that come from a label follow its caption.
 //
 // What a handler writes on the screen (a question, a verdict, a score) is told to the screen reader
-// once the handler is done, as one notification: the captions it set on the layout's told labels,
-// in their order. The route is chosen here alone: Orca ignores a label's name changes and rejects
-// name changes of the focused control, but presents a notification that is shown; Qt 6.4 offers no
-// announcement of its own, so the showing of the notification is raised by hand. Qt carries it all
-// to the desktop's accessibility service (AT-SPI on Linux, UI Automation on Windows). Nothing here
-// changes what a screen shows.
+// once the handler is done, as one announcement: the captions it set on the layout's told labels,
+// in their order. The route is chosen in accessibility.cpp alone. From Qt 6.8 it is Qt's own
+// announcement, which reaches AT-SPI on Linux and UI Automation on Windows. Qt 6.4 has none: there
+// the words go to a hidden notification object whose showing is raised by hand, which Orca
+// presents (Orca ignores a label's name changes and rejects name changes of the focused control);
+// that route reaches AT-SPI only. Nothing here changes what a screen shows.
 #include <functional>
 #include <string_view>
 

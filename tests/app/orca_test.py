@@ -151,8 +151,8 @@ def drill(program):
     steps = [
         Step("terms screen", lambda: None,
              says=("Brivan Review Program dialog", "Skyward Study Press does not guarantee",
-                   "used for training purposes only", "I Agree push button")),
-        Step("Enter on I Agree", keys("Return"), says=("Brivan 2000 Limitations dialog", "Next Question push button")),
+                   "used for training purposes only", "I Agree", "button")),
+        Step("Enter on I Agree", keys("Return"), says=("Brivan 2000 Limitations dialog", "Next Question", "button")),
         Step("Limitations, Alt+N", keys("alt+n"),
              says=("The wing span is __ ft. 5 in.",), once=("The wing span is",)),
         Step("Limitations, 64 and Enter in the answer box", both(typed("64"), keys("Return")),
@@ -218,7 +218,7 @@ def drill(program):
         keys("alt+n")()
     results = Step("Memory Items, Alt+N past the last checklist", keys("alt+n"),
                    says=("Brivan 2000 Quit or Continue? dialog", "You answered 0 percent correct!",
-                         "Start Over! push button"))
+                         "Start Over!", "button"))
     if results.run():
         keys("Escape")()
         try:

@@ -12,6 +12,10 @@ set -uo pipefail
 build=${1:?usage: $0 BUILD_DIR VERSION HARDENED}
 version=${2:?usage: $0 BUILD_DIR VERSION HARDENED}
 hardened=${3:?usage: $0 BUILD_DIR VERSION HARDENED}
+# The package's version names the Debian release this runs on.
+package_version=$version
+release=$(. /etc/os-release && [ "${ID:-}" = debian ] && echo "${VERSION_ID:-}")
+[ -n "$release" ] && package_version="$version+deb$release"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -25,17 +29,22 @@ if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.l
 fi
 
 deb=$(ls "$work"/brivan_*.deb 2>/dev/null | head -n 1)
-check "CPack builds brivan_${version}_<arch>.deb" test "$(basename "${deb:-none}")" = "brivan_${version}_$(dpkg --print-architecture).deb"
+check "CPack builds brivan_${package_version}_<arch>.deb" \
+  test "$(basename "${deb:-none}")" = "brivan_${package_version}_$(dpkg --print-architecture).deb"
 [ -n "$deb" ] || { finish; exit 1; }
 
 field() { dpkg-deb --field "$deb" "$1"; }
 check "the package is named brivan" test "$(field Package)" = brivan
-check "its version is $version" test "$(field Version)" = "$version"
+check "its version is $package_version" test "$(field Version)" = "$package_version"
 
+# It depends on the package of every library the program links with, by whatever name this
+# release gives it (libqt6core6 on Debian 12, libqt6core6t64 on 13).
 depends=$(field Depends)
 echo "Depends: $depends"
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 libc6; do
-  check "it depends on $library" grep -q "\b$library\b" <<<"$depends"
+dpkg-deb --extract "$deb" "$work/root"
+for library in $(readelf -d "$work/root/usr/bin/brivan" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p'); do
+  owner=$(dpkg -S "*/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/$library" 2>/dev/null | head -n 1 | cut -d: -f1)
+  check "it depends on ${owner:-the package of $library} (for $library)" grep -q "\b${owner:-none}\b" <<<"$depends"
 done
 check "it depends on the Liberation fonts" grep -q 'fonts-liberation | fonts-liberation2' <<<"$depends"
 
@@ -48,11 +57,10 @@ for file in ./usr/bin/brivan ./usr/share/applications/brivan.desktop \
   check "it installs $file" grep -qx "$file" <<<"$contents"
 done
 
-dpkg-deb --extract "$deb" "$work/root"
 check "the packaged program is stripped" bash -c "file '$work/root/usr/bin/brivan' | grep -q ', stripped'"
 check "the packaged desktop entry is valid" desktop-file-validate "$work/root/usr/share/applications/brivan.desktop"
-check "the changelog's latest entry is this version" \
-  bash -c "zcat '$work/root/usr/share/doc/brivan/changelog.gz' | head -n 1 | grep -q '^brivan ($version) '"
+check "the changelog's latest entry is this package's version" \
+  bash -c "zcat '$work/root/usr/share/doc/brivan/changelog.gz' | head -n 1 | grep -qF 'brivan ($package_version) '"
 
 # What a Debian maintainer reads first: no error and no warning (information and pedantic tags are
 # shown, but allowed).

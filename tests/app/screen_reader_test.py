@@ -6,8 +6,8 @@ Usage: dbus-run-session -- xvfb-run -a /usr/bin/python3 screen_reader_test.py PA
 Turns accessibility on for the session as a desktop does for a screen reader (org.a11y.Status
 IsEnabled), starts the real program, and reads the names of its controls, presses its buttons
 and option buttons through their accessible actions, types through the editable-text interface,
-and listens for the notifications that tell what a press wrote on the screen. Needs Debian's python3 with
-python3-pyatspi, at-spi2-core, dbus and xvfb.
+and listens for the announcements that tell what a press wrote on the screen. Needs Debian's
+python3 with python3-pyatspi, at-spi2-core, dbus and xvfb.
 """
 
 import os
@@ -118,14 +118,18 @@ class Program:
 
 
 class Announcements:
-    """The notifications the program shows, as a screen reader hears them."""
+    """What the program tells a screen reader, as it hears it: Qt's announcements (Qt 6.8 and
+    later), or the notification objects shown in their place before."""
 
     def __init__(self):
         self.heard = []
-        pyatspi.Registry.registerEventListener(self._on_event, "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(self._on_event, "object:announcement",
+                                               "object:state-changed:showing")
 
     def _on_event(self, event):
-        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        if event.type == "object:announcement":
+            self.heard.append(str(event.any_data))
+        elif event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
             self.heard.append(event.source.name)
 
     def count(self, text):

@@ -35,7 +35,7 @@ check "the version record's file version is \"2.03\"" grep -q '"FileVersion", "2
 check "the version record's product version is \"2.03\"" grep -q '"ProductVersion", "2.03"' "$rc"
 check "the metadata's release is 2.03" grep -q '<release version="2.03" ' "$build"/packaging/*.metainfo.xml
 check "the package's version is 2.03" grep -q 'set(CPACK_PACKAGE_VERSION "2.03")' "$build/CPackConfig.cmake"
-check "the changelog's latest entry is 2.03" bash -c "head -n 1 '$build/packaging/changelog' | grep -q '^brivan (2.03) '"
+check "the changelog's latest entry is 2.03" bash -c "head -n 1 '$build/packaging/changelog' | grep -qE '^brivan \(2\.03(\+deb[0-9]+)?\) '"
 check "the manual page is of brivan 2.03" grep -q '"brivan 2.03"' "$build/packaging/brivan.1"
 
 # The program: main.cpp compiled alone; Qt keeps the version as UTF-16 text in the object file.

@@ -3,6 +3,9 @@
 // (The same names read from outside the program, over the desktop's accessibility bus, are
 // checked by tests/app/screen_reader_test.py.)
 #include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -27,19 +30,50 @@ using brivan::ui::ScreenId;
 
 namespace {
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// Qt's announcements, caught in the process where the platform's bridge would take them.
+struct Announced {
+    QString message;
+    QAccessible::AnnouncementPoliteness politeness{};
+    QObject* source = nullptr;
+};
+Announced lastAnnounced;
+void catchAnnouncement(QAccessibleEvent* event) {
+    if (event->type() != QAccessible::Announcement) return;
+    const auto* announcement = static_cast<QAccessibleAnnouncementEvent*>(event);
+    lastAnnounced = {announcement->message(), announcement->politeness(), announcement->object()};
+}
+#endif
+
 struct Reader : Program {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    Reader() {
+        QAccessible::installUpdateHandler(catchAnnouncement);
+        lastAnnounced = {};
+    }
+    ~Reader() { QAccessible::installUpdateHandler(nullptr); }
+#endif
+
     QAccessibleInterface* a11y(const char* name) const { return QAccessible::queryAccessibleInterface(control(name)); }
     QString said(const char* name) const { return a11y(name)->text(QAccessible::Name); }
     bool offered(const char* name) const { return !a11y(name)->state().invisible; }
 
     void next() { click("cmdEnter"); }
 
-    // What the open screen last told the screen reader as a notification.
+    // What the open screen last told the screen reader: Qt's announcement, or before Qt 6.8 the
+    // notification object that stands in for it.
     QString told() const {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (lastAnnounced.source != window()) return {};
+        // Said at once, ahead of what is still being read: it answers the key just pressed.
+        if (lastAnnounced.politeness != QAccessible::AnnouncementPoliteness::Assertive) return {};
+        return lastAnnounced.message;
+#else
         for (QWidget* w : window()->findChildren<QWidget*>())
             if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w); i->role() == QAccessible::Notification)
                 return i->text(QAccessible::Name);
         return {};
+#endif
     }
     void finish(ScreenId quiz) {
         while (isOn(quiz)) next();
