@@ -47,8 +47,8 @@ bash tools/debian13.sh run package-check --bind "$out" -- bash -c '
     echo \"  window shown: \$title\"; kill %1; [ \"\$title\" = \"Brivan Review Program\" ]"
   echo "apt-get remove brivan"
   DEBIAN_FRONTEND=noninteractive apt-get remove -y -q brivan >/dev/null
-  left=$(dpkg -l brivan 2>/dev/null | awk "/^[a-z][a-z] +brivan / {print \$1}")
-  echo "  after removal: dpkg state ${left:-none}; /usr/bin/brivan $([ -e /usr/bin/brivan ] && echo present || echo gone)"
-  [ ! -e /usr/bin/brivan ] && [ "${left:-un}" = un ] || [ "${left:-un}" = "" ]
+  state=$(dpkg-query -W -f="\${Status}" brivan 2>/dev/null || echo "not known to dpkg")
+  echo "  after removal: dpkg: ${state}; /usr/bin/brivan $([ -e /usr/bin/brivan ] && echo present || echo gone)"
+  [ ! -e /usr/bin/brivan ] && [ ! -e /usr/share/applications/brivan.desktop ] && [[ "$state" != *" installed" ]]
 ' bash "$deb" | tee -a "$out/package.log"
 echo "Debian 13 package: $deb"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running or testing the program needs.
+# Installs the Debian packages (Debian 12 or 13) that building, running or testing the program needs.
 # Usage: tools/install-deps.sh run|test|bench|windows  (as root, or with sudo available)
 set -euo pipefail
 
@@ -16,12 +16,13 @@ test_packages=("${run_packages[@]}" libgtest-dev xvfb xauth
   # the version-record test: the MinGW resource compiler and the Windows headers it reads
   binutils-mingw-w64-x86-64 mingw-w64-common)
 bench_packages=("${run_packages[@]}" xvfb python3-xlib)
-# tools/windows.sh: the MinGW-w64 cross compiler, Debian's host Qt tools (moc, rcc, uic) and what
-# fetching Qt's source needs; NSIS; Wine on a virtual X display with a window manager, driven with
-# real key events, photographed and read (tesseract); wrestool for the version record.
+# tools/windows.sh (in a Debian 13 root): the MinGW-w64 cross compiler, Debian's host Qt tools
+# (moc, rcc, uic) and what fetching and patching Qt's source needs; GoogleTest's sources for the
+# Windows tests; NSIS; Wine on a virtual X display with a window manager, driven with real key
+# events, measured (xprop), photographed and read (tesseract); wrestool for the version records.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-  qt6-base-dev qt6-base-dev-tools dpkg-dev debian-archive-keyring nsis python3
-  wine wine64 xvfb openbox xdotool imagemagick tesseract-ocr fonts-liberation fonts-wine icoutils)
+  qt6-base-dev qt6-base-dev-tools dpkg-dev patch xz-utils debian-archive-keyring googletest nsis python3
+  wine wine64 xvfb x11-utils openbox xdotool imagemagick tesseract-ocr fonts-liberation fonts-wine icoutils)
 
 case "${1:-run}" in
   run) packages=("${run_packages[@]}") ;;

@@ -5,10 +5,10 @@
 # and the compiler's runtime; nothing more. (Built on Windows itself, Qt's deployment script does
 # this instead: packaging/CMakeLists.txt.)
 if(CMAKE_CROSSCOMPILING)
-  # Qt 6.4's deployment script needs windeployqt, which a cross build from Linux does not have.
+  # Qt's deployment script needs windeployqt, which a cross build from Linux does not have.
   install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
   install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+  install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
   install(FILES $<TARGET_FILE:Qt6::QGifPlugin> $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats)
   if(MINGW)
     foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
@@ -32,7 +32,18 @@ endif()
 # Qt is under the LGPL: its licence texts go with the program, and the notice that names Qt's version
 # and source is both the installer's licence page and licenses\NOTICE.txt. Windows line ends, for
 # the installer's text box and for Notepad.
-set(BRIVAN_QT_SOURCE_VERSION "6.4.2+dfsg-10" CACHE STRING "Debian's qt6-base source package that Qt was built from")
+set(BRIVAN_QT_SOURCE_VERSION "" CACHE STRING "Debian's qt6-base source package that Qt was built from")
+set(BRIVAN_QT_PATCHES "" CACHE FILEPATH "The Debian patches applied to that Qt, one name a line")
+if(CMAKE_CROSSCOMPILING AND (NOT BRIVAN_QT_SOURCE_VERSION OR NOT EXISTS "${BRIVAN_QT_PATCHES}"))
+  message(FATAL_ERROR "BRIVAN_QT_SOURCE_VERSION and BRIVAN_QT_PATCHES must name the Qt that is shipped (tools/windows.sh sets them).")
+endif()
+set(BRIVAN_QT_PATCH_LIST "")
+if(EXISTS "${BRIVAN_QT_PATCHES}")
+  file(STRINGS ${BRIVAN_QT_PATCHES} patches)
+  foreach(patch IN LISTS patches)
+    string(APPEND BRIVAN_QT_PATCH_LIST "  ${patch}\n")
+  endforeach()
+endif()
 set(licences ${CMAKE_CURRENT_BINARY_DIR}/licenses)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/notice.txt.in ${licences}/NOTICE.txt @ONLY NEWLINE_STYLE CRLF)
 foreach(text LGPL-3.0.txt GPL-3.0.txt)

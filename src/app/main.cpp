@@ -6,6 +6,7 @@
 #include "ui/font_warm_up.h"
 #include "ui/pictures.h"
 #include "ui/platform.h"
+#include "ui/screen_fit.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    brivan::ui::fitDisplayScaleToScreen();  // before Qt reads the scale
     brivan::ui::FontWarmUp fonts;  // reads the fonts while Qt reaches the display
     QApplication app(argc, argv);
     fonts.applicationReady();

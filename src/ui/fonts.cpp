@@ -26,9 +26,12 @@ const char* designedFamily(Face face) {
 // once per run: asking Qt for a missing family makes it look for fallbacks at every new font.
 const QString& family(Face face) {
 #if defined(Q_OS_WIN)
-    // Windows has the designed fonts themselves (and its own substitutes for any a machine lacks):
-    // they are asked for by name, and the font list is not read for it.
-    static const std::array<QString, 3> families = {QString::fromLatin1(designedFamily(Face::MsSansSerif)),
+    // Windows has Times New Roman and Arial themselves: they are asked for by name, and the font
+    // list is not read for it. "MS Sans Serif" is a bitmap font there, drawn at a few fixed sizes
+    // and not at all by DirectWrite, Qt 6.8's renderer: at 125 % and above its captions change
+    // face or are cut. Its place is taken by Arial, which every Windows has and which shares its
+    // widths with the Liberation Sans the Linux screens are measured in.
+    static const std::array<QString, 3> families = {QString::fromLatin1(designedFamily(Face::Arial)),
                                                     QString::fromLatin1(designedFamily(Face::TimesNewRoman)),
                                                     QString::fromLatin1(designedFamily(Face::Arial))};
 #else

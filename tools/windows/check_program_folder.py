@@ -16,7 +16,7 @@ EXPECTED = {
     "brivan.exe",
     "Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll",
     "platforms/qwindows.dll",
-    "styles/qwindowsvistastyle.dll",
+    "styles/qmodernwindowsstyle.dll",
     "imageformats/qgif.dll", "imageformats/qjpeg.dll",
     "libgcc_s_seh-1.dll", "libstdc++-6.dll", "libwinpthread-1.dll",
     "licenses/NOTICE.txt", "licenses/LGPL-3.0.txt", "licenses/GPL-3.0.txt", "licenses/THIRD-PARTY.txt",

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The Windows program met as a pilot meets it, under Wine: installed silently in a fresh Wine
 # prefix, started from its Start-menu entry on a virtual X display with a window manager, walked
-# with real X key events, photographed, ended with Escape and uninstalled silently.
-# Usage: wine-walk.sh INSTALLER WORK_DIR PROGRAM_FOLDER VERSION
+# with real X key events at five display scales (100 to 200 %, on a 1920 x 1080 screen),
+# photographed, ended with Escape and uninstalled silently. At 100 % a UI Automation client of our
+# own (uia-listen.exe) is attached, as a screen reader is, and what the program raises through
+# UI Automation is read from Wine's uiautomation debug channel. The window must stay inside the
+# screen at every scale, and on a 1366 x 768 screen at 100 and 125 %.
+# Usage: wine-walk.sh INSTALLER WORK_DIR PROGRAM_FOLDER VERSION UIA_LISTEN_EXE
 #   PROGRAM_FOLDER: what the installer should put down (the ZIP's folder); the screenshots land in
-#   WORK_DIR/screenshots.
+#   WORK_DIR/screenshots/PERCENT.
 #
 # Checked here: window titles (each move opens the screen it should, and only that one), the
 # installed files, Start-menu entry and "Apps and features" record, that Escape ends the program,
@@ -12,25 +16,24 @@
 # read from the screenshots with OCR (tesseract); the rest of each picture is for a person to look
 # at.
 set -euo pipefail
-usage="usage: $0 INSTALLER WORK_DIR PROGRAM_FOLDER VERSION"
+usage="usage: $0 INSTALLER WORK_DIR PROGRAM_FOLDER VERSION UIA_LISTEN_EXE"
 installer="$(realpath "${1:?$usage}")"
 work="$(realpath -m "${2:?$usage}")"
 expected_folder="$(realpath "${3:?$usage}")"
 version="${4:?$usage}"
-shots="$work/screenshots"
+uia_listen="$(realpath "${5:?$usage}")"
+all_shots="$work/screenshots"
 
 # A fresh prefix every time: one left by an earlier run, finished or not, is never reused.
 export WINEPREFIX="$work/wine-prefix" WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no offer to install Wine's .NET and browser engines
-rm -rf "$WINEPREFIX" "$shots"
-mkdir -p "$WINEPREFIX" "$shots"
+rm -rf "$WINEPREFIX" "$all_shots"
+mkdir -p "$WINEPREFIX" "$all_shots"
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 xvfb_pid= wm_pid=
 cleanup() {
-  "$wineserver" -k 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  stop_display
   return 0
 }
 trap cleanup EXIT
@@ -38,14 +41,27 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 
-# A display of our own: Xvfb picks a free number and writes it to a file descriptor.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.2; done
-[ -s "$work/display" ] || fail "Xvfb did not start (see $work/xvfb.log)"
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox >"$work/openbox.log" 2>&1 &
-wm_pid=$!
+# A display of our own, WIDTHxHEIGHT: Xvfb picks a free number and writes it to a file descriptor.
+start_display() {
+  stop_display
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.2; done
+  [ -s "$work/display" ] || fail "Xvfb did not start (see $work/xvfb.log)"
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  openbox >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  screen_size=$1
+}
+stop_display() {
+  "$wineserver" -k 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wm_pid= xvfb_pid=
+  sleep 0.5
+}
+start_display 1920x1080
 
 echo "Wine $(wine --version) on display $DISPLAY, prefix $WINEPREFIX"
 wine wineboot --init >"$work/wineboot.log" 2>&1
@@ -111,43 +127,143 @@ expect_text() {  # screenshot text
   grep -qF "$2" <<<"$(read_text "$1")" || fail "the screen $1 does not show \"$2\" (OCR read: $(read_text "$1"))"
   pass "the screen $1 shows \"$2\""
 }
+expect_right() {  # the verdict of a right answer: "Correct!", not "That's Not Correct!"
+  local text
+  text="$(read_text "$1")"
+  grep -qF "Correct!" <<<"$text" && ! grep -qF "Not Correct" <<<"$text" ||
+    fail "the screen $1 does not show the verdict \"Correct!\" alone (OCR read: $text)"
+  pass "the screen $1 shows \"Correct!\""
+}
 
-wine start /unix "$menu/Brivan Review Program.lnk"
-expect_only_window "Brivan Review Program"
-shoot 1-terms
+set_scale() {  # the display scale Windows programs see: LogPixels, read when Wine starts
+  "$wineserver" -k 2>/dev/null || true
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+  "$wineserver" -w
+}
 
-xdotool key Return
-expect_only_window "Brivan 2000 Limitations"
-xdotool key alt+n
-sleep 1
-shoot 2-limitations-question
-expect_text 2-limitations-question "The wing span is __ ft. 5 in."
-xdotool type --delay 100 64
-xdotool key Return
-sleep 1
-shoot 3-limitations-verdict
-expect_text 3-limitations-verdict "That's Not Correct!"
-expect_text 3-limitations-verdict "The Correct Answer is 63"
+expect_on_screen() {  # the window with this title, its frame included, lies inside the screen
+  local title=$1 id x y w h left right top bottom
+  id=$(xdotool search --onlyvisible --name "^${title}\$" | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  local screen_w=${screen_size%x*} screen_h=${screen_size#*x}
+  x=$((X - left)) y=$((Y - top)) w=$((WIDTH + left + right)) h=$((HEIGHT + top + bottom))
+  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$screen_w" ] && [ $((y + h)) -le "$screen_h" ] ||
+    fail "at $percent % on $screen_size the window \"$title\" with its frame ($w x $h at $x,$y) leaves the screen"
+  pass "at $percent % on $screen_size the window \"$title\" with its frame ($w x $h at $x,$y) is on the screen"
+}
 
-# Each quiz screen is photographed as it opens and with its first question, which brings out the
-# light, the choices and the step boxes.
-xdotool key alt+m
-expect_only_window "Brivan 2000 Annunciators"
-shoot 4-annunciators
-xdotool key alt+n
-sleep 1
-shoot 5-annunciators-question
-xdotool key alt+i
-expect_only_window "Brivan 2000 Memory Items"
-shoot 6-memory-items
-xdotool key alt+n
-sleep 1
-shoot 7-memory-items-question
+start_program() {  # from its Start-menu entry; what it writes to its error stream is kept
+  wine start /unix "$menu/Brivan Review Program.lnk" 2>>"$work/program-$percent.log"
+}
 
-xdotool key Escape
-timeout 30 "$wineserver" -w || fail "the program did not end on Escape"
-[ -z "$(visible_titles)" ] || fail "a window is still open after Escape: $(visible_titles)"
-pass "Escape ended the program"
+walk() {  # walk DPI: the whole walk at the display scale set
+  local dpi=$1
+  percent=$((dpi * 100 / 96))
+  shots="$all_shots/$percent"
+  mkdir -p "$shots"
+  start_program
+  expect_only_window "Brivan Review Program"
+  expect_on_screen "Brivan Review Program"
+  shoot 1-terms
+
+  xdotool key Return
+  expect_only_window "Brivan 2000 Limitations"
+  expect_on_screen "Brivan 2000 Limitations"
+  xdotool key alt+n
+  sleep 1
+  shoot 2-limitations-question
+  expect_text 2-limitations-question "The wing span is __ ft. 5 in."
+  xdotool type --delay 100 64
+  xdotool key Return
+  sleep 1
+  shoot 3-limitations-verdict
+  expect_text 3-limitations-verdict "That's Not Correct!"
+  expect_text 3-limitations-verdict "The Correct Answer is 63"
+  # A right answer: the third question, as the Orca test answers it.
+  xdotool key Return; sleep 0.5; xdotool key Return; sleep 0.5; xdotool key Return; sleep 0.5
+  xdotool type --delay 100 36700
+  xdotool key Return
+  sleep 1
+  shoot 3-limitations-right
+  expect_right 3-limitations-right
+
+  # Each quiz screen is photographed as it opens and with its first question, which brings out
+  # the light, the choices and the step boxes.
+  xdotool key alt+m
+  expect_only_window "Brivan 2000 Annunciators"
+  expect_on_screen "Brivan 2000 Annunciators"
+  shoot 4-annunciators
+  xdotool key alt+n
+  sleep 1
+  shoot 5-annunciators-question
+  xdotool type b; xdotool key Return  # wrong: the first light is A
+  sleep 1
+  xdotool key alt+n; sleep 0.5
+  xdotool type b; xdotool key Return  # right: the second light is B
+  sleep 1
+  shoot 5-annunciators-right
+  xdotool key alt+i
+  expect_only_window "Brivan 2000 Memory Items"
+  expect_on_screen "Brivan 2000 Memory Items"
+  shoot 6-memory-items
+  xdotool key alt+n
+  sleep 1
+  shoot 7-memory-items-question
+  xdotool key alt+e  # wrong: the steps as they stand
+  sleep 1
+  # Right: the first checklist's order, numbered box by box from the keyboard.
+  xdotool key Tab Tab Tab
+  for number in 2 1 3 4 5 7 6; do xdotool type "$number"; xdotool key Tab; sleep 0.2; done
+  xdotool key alt+e
+  sleep 1
+  shoot 7-memory-items-right
+  expect_right 7-memory-items-right
+
+  xdotool key Escape
+  timeout 30 "$wineserver" -w || fail "the program did not end on Escape"
+  [ -z "$(visible_titles)" ] || fail "a window is still open after Escape: $(visible_titles)"
+  pass "at $percent %: Escape ended the program"
+}
+
+fits() {  # fits SCREEN DPI: the terms window and the largest quiz window at one scale and screen
+  start_display "$1"
+  percent=$(($2 * 100 / 96))
+  set_scale "$2"
+  start_program
+  expect_only_window "Brivan Review Program"
+  expect_on_screen "Brivan Review Program"
+  xdotool key Return
+  expect_only_window "Brivan 2000 Limitations"
+  expect_on_screen "Brivan 2000 Limitations"
+  xdotool key Escape
+  timeout 30 "$wineserver" -w || fail "the program did not end on Escape"
+}
+
+# What reaches UI Automation, at 100 %: our client attached first, as a screen reader is, and the
+# program's calls to UiaRaiseNotificationEvent read from Wine's uiautomation debug channel.
+uia_stop="$work/uia-stop"
+rm -f "$uia_stop" "$work/uia-client.log" "$work/program-100.log"
+set_scale 96
+WINEDEBUG=-all wine "$uia_listen" "$(winepath -w "$uia_stop")" 600 >"$work/uia-client.log" 2>&1 &
+uia_pid=$!
+sleep 3
+export WINEDEBUG=+uiautomation
+walk 96
+export WINEDEBUG=-all
+touch "$uia_stop"
+wait "$uia_pid" 2>/dev/null || true
+tools_dir="$(cd "$(dirname "$0")" && pwd)"
+python3 "$tools_dir/uia_heard.py" "$work/program-100.log" "$work/uia-client.log" | tee "$work/uia-heard.txt"
+
+for dpi in 120 144 168 192; do
+  set_scale "$dpi"
+  walk "$dpi"
+done
+fits 1366x768 96
+fits 1366x768 120
+start_display 1920x1080
+set_scale 96
 
 # --- Uninstall, silently. The uninstaller runs on from a copy of itself: wait for every process.
 wine "$folder/Uninstall.exe" /S
@@ -157,4 +273,4 @@ timeout 60 "$wineserver" -w || fail "the uninstaller did not finish"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "\"Apps and features\" still lists the program"
 pass "uninstalled: the install folder, the Start-menu entry and the \"Apps and features\" record are gone"
 
-echo "Screenshots: $shots"
+echo "Screenshots: $all_shots"
