@@ -60,7 +60,10 @@ make_root() {  # make_root NAME [MAX_AGE_DAYS]
   rm -rf "$new" "$root"
   mkdir -p "$roots"
   local log="$roots/$name.debootstrap.log" started=$SECONDS
-  if ! debootstrap --variant=minbase --include=ca-certificates,git "$suite" "$new" "$mirror" >"$log" 2>&1; then
+  # debootstrap mounts /proc and /sys inside the new root while it works: in a namespace of its
+  # own, those mounts go with it even when it is killed.
+  if ! unshare --mount --pid --fork --propagation private -- \
+    debootstrap --variant=minbase --include=ca-certificates,git "$suite" "$new" "$mirror" >"$log" 2>&1; then
     rm -rf "$new"
     fail "the Debian 13 root cannot be made: debootstrap from $mirror failed ($(tail -n 1 "$log")); its log is $log."
   fi

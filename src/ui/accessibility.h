@@ -27,7 +27,7 @@ namespace brivan::ui::speech {
 void prepare(QWidget* control, const ControlSpec& row);
 
 // Called once every control of a window is built: names the window and the controls, ties each
-// name that comes from a label to that label, and readies the window's notifications.
+// name that comes from a label to that label, and readies what the window tells.
 void describe(QWidget* window, const Layout& layout, const std::function<QWidget*(std::string_view)>& find);
 
 // A handler set a label's caption: renames the controls named after it and, for a told label,
