@@ -60,6 +60,7 @@ inline QImage drawn(const QPushButton* button, bool withCaption) {
     pixmap.setDevicePixelRatio(screenScale());
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
+    painter.setFont(button->font());  // as the button's own painter starts
     button->style()->drawControl(QStyle::CE_PushButton, &option, &painter, button);
     painter.end();
     return rgb(pixmap);
@@ -67,6 +68,23 @@ inline QImage drawn(const QPushButton* button, bool withCaption) {
 
 // The caption's letters of a button.
 inline QRect ink(const QPushButton* button) { return ink(drawn(button, true), drawn(button, false)); }
+
+// The size of a text's letters drawn whole, with nothing in their way.
+inline QSize wholeInk(const QString& text, const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int room = metrics.height();
+    QPixmap pixmap(QSize(metrics.horizontalAdvance(text) + 2 * room, 3 * room) * screenScale());
+    pixmap.setDevicePixelRatio(screenScale());
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setFont(font);
+    painter.drawText(QPoint(room, 2 * room), text);
+    painter.end();
+    const QImage drawn = rgb(pixmap);
+    QImage blank(drawn.size(), drawn.format());
+    blank.fill(Qt::white);
+    return ink(drawn, blank).size();
+}
 
 // Device pixels as the points they fall in.
 inline QRect inPoints(const QRect& pixels) {
