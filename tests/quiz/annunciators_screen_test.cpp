@@ -141,7 +141,10 @@ private slots:
             p.next();
             const QColor light = k <= 11 ? kRed : kYellow;
             QVERIFY2(p.back("lblAnn") == light && p.back("lblAnn2") == light, qPrintable(QString::number(k)));
-            if (k == 11) QCOMPARE(p.caption("lblAnn"), QString("LH WHEEL OVHT"));
+            if (k == 11) {  // both words of the light on show: the second on its lower line
+                QCOMPARE(p.caption("lblAnn"), QString("LH WHEEL"));
+                QCOMPARE(p.caption("lblAnn2"), QString("OVHT"));
+            }
             if (k == 12) {
                 QCOMPARE(p.caption("lblAnn"), QString("BAT"));
                 QCOMPARE(p.caption("lblA"),

@@ -42,12 +42,11 @@ using brivan::ui::ScreenId;
 namespace {
 
 // Captions that their labels, as sized, cut off at the bottom at every scale, 1x included: the
-// courtesy block's second line, the foot of the longest reference, the second line of the longest
-// light legend and of the longest checklist step. Any other caption must fit its label.
+// courtesy block's second line, the foot of the longest reference and the second line of the
+// longest checklist step. Any other caption must fit its label.
 const QStringList kCutOffAtEveryScale = {
     QStringLiteral("Resources for Aviation Professionals"),
     QStringLiteral("Reference: Flight Safety Manual 4-3"),
-    QStringLiteral("LH WHEEL OVHT"),
     QStringLiteral("Descent Airspeed . . . . . . . . . . . . . . . . . . . . .Mmo/Vmo Smooth Air Conditions"),
 };
 

@@ -84,7 +84,9 @@ constexpr std::array<AnnQuestion, kAnnCount> kBank{{
       "D. APU EGT above 974 C during start"},
      kRef},
     // 11
-    {"A", "LH WHEEL OVHT", "", ui::colours::Red,
+    // One line of the light holds "LH WHEEL" only: "OVHT" goes on the second, as the same light
+    // is drawn on the Memory Items screen, or the word that says what is wrong would be cut off.
+    {"A", "LH WHEEL", "OVHT", ui::colours::Red,
      {"A. Overheat detected in the left main wheel well",
       "B. LH bus isolated after a bus fault",
       "C. Left main gear not down and locked",
