@@ -21,8 +21,8 @@ bench_packages=("${run_packages[@]}" xvfb python3-xlib)
 # Windows tests; NSIS; Wine on a virtual X display with a window manager, driven with real key
 # events, measured (xprop), photographed and read (tesseract); wrestool for the version records.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-  qt6-base-dev qt6-base-dev-tools dpkg-dev patch xz-utils debian-archive-keyring googletest nsis python3
-  wine wine64 xvfb x11-utils openbox xdotool imagemagick tesseract-ocr fonts-liberation fonts-wine icoutils)
+  qt6-base-dev qt6-base-dev-tools dpkg-dev patch xz-utils debian-archive-keyring googletest nsis python3 python3-fonttools
+  wine wine64 xvfb xauth x11-utils openbox xdotool imagemagick tesseract-ocr fonts-liberation fonts-wine icoutils)
 
 case "${1:-run}" in
   run) packages=("${run_packages[@]}") ;;

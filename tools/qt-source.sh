@@ -49,21 +49,21 @@ if [ "$(cat "$source/.brivan-patches" 2>/dev/null)" != "$wanted" ]; then
   rm -rf "$source" "$source.new"
   dsc=$(ls "$package"/*.dsc)
   dpkg-source --no-check -x "$dsc" "$source.new" >"$base/unpack-$user.log" 2>&1 ||
-    fail "dpkg-source could not unpack or patch $dsc; a patch failed to apply: $(grep -m1 -i 'patch' "$base/unpack-$user.log" || tail -n 1 "$base/unpack-$user.log")"
-  echo "Debian patches applied to qt6-base $version:" >&2
-  grep -v '^\s*#' "$source.new/debian/patches/series" | grep -v '^\s*$' | sed 's/^/  /' >&2
+    fail "dpkg-source could not unpack or patch $dsc: $(grep 'applying ' "$base/unpack-$user.log" | tail -n 1 | sed 's/.*applying /the Debian patch /') failed to apply (its log is $base/unpack-$user.log)"
   for revert in "$@"; do
     patch_name=${revert%%=*}
-    reason=${revert#*=}
     [ -f "$source.new/debian/patches/$patch_name" ] || fail "there is no Debian patch $patch_name to revert"
     patch -d "$source.new" -R -p1 -s <"$source.new/debian/patches/$patch_name" ||
       fail "the Debian patch $patch_name could not be reverted"
-    echo "Reverted: $patch_name ($reason)" >&2
   done
-  [ $# -gt 0 ] || echo "Reverted: none" >&2
   echo "$wanted" >"$source.new/.brivan-patches"
   mv "$source.new" "$source"
 fi
+# Said at every run, from the tree itself: what Qt is built with.
+echo "Debian patches applied to qt6-base $version:" >&2
+grep -v '^\s*#' "$source/debian/patches/series" | grep -v '^\s*$' | sed 's/^/  /' >&2
+for revert in "$@"; do echo "Reverted: ${revert%%=*} (${revert#*=})" >&2; done
+[ $# -gt 0 ] || echo "Reverted: none" >&2
 echo "version=$version"
 echo "package=$package"
 echo "source=$source"

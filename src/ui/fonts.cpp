@@ -10,7 +10,7 @@ namespace brivan::ui {
 
 namespace {
 
-const char* designedFamily(Face face) {
+[[maybe_unused]] const char* designedFamily(Face face) {
     switch (face) {
     case Face::TimesNewRoman: return "Times New Roman";
     case Face::Arial: return "Arial";
@@ -26,14 +26,10 @@ const char* designedFamily(Face face) {
 // once per run: asking Qt for a missing family makes it look for fallbacks at every new font.
 const QString& family(Face face) {
 #if defined(Q_OS_WIN)
-    // Windows has Times New Roman and Arial themselves: they are asked for by name, and the font
-    // list is not read for it. "MS Sans Serif" is a bitmap font there, drawn at a few fixed sizes
-    // and not at all by DirectWrite, Qt 6.8's renderer: at 125 % and above its captions change
-    // face or are cut. Its place is taken by Arial, which every Windows has and which shares its
-    // widths with the Liberation Sans the Linux screens are measured in.
-    static const std::array<QString, 3> families = {QString::fromLatin1(designedFamily(Face::Arial)),
-                                                    QString::fromLatin1(designedFamily(Face::TimesNewRoman)),
-                                                    QString::fromLatin1(designedFamily(Face::Arial))};
+    // Windows has the stand-ins themselves: asked for by name, without reading the font list.
+    static const std::array<QString, 3> families = {QString::fromLatin1(installedFamily(Face::MsSansSerif)),
+                                                    QString::fromLatin1(installedFamily(Face::TimesNewRoman)),
+                                                    QString::fromLatin1(installedFamily(Face::Arial))};
 #else
     static const std::array<QString, 3> families = [] {
         // The installed families only: asking whether a family exists would also resolve
@@ -55,12 +51,25 @@ const QString& family(Face face) {
 }  // namespace
 
 const char* installedFamily(Face face) {
+#if defined(Q_OS_WIN)
+    // Every Windows has Times New Roman and Arial, TrueType faces that scale. "MS Sans Serif" is a
+    // bitmap font there, drawn at a few fixed sizes and not at all by DirectWrite, Qt 6.8's
+    // renderer: at 125 % and above its captions change face or are cut. Arial takes its place; it
+    // shares its widths with the Liberation Sans the Linux screens are measured in.
+    switch (face) {
+    case Face::TimesNewRoman: return "Times New Roman";
+    case Face::Arial:
+    case Face::MsSansSerif: return "Arial";
+    }
+    return "Arial";
+#else
     switch (face) {
     case Face::TimesNewRoman: return "Liberation Serif";
     case Face::Arial:
     case Face::MsSansSerif: return "Liberation Sans";
     }
     return "Liberation Sans";
+#endif
 }
 
 QFont makeFont(const FontSpec& design) {

@@ -17,13 +17,11 @@ WINEPATH=""
 for dir in "${runtime_dirs[@]}"; do WINEPATH+="$(windows_path "$(realpath "$dir")");"; done
 export WINEPATH QT_PLUGIN_PATH="$(windows_path "$qt/plugins")"
 if [ ! -f "$WINEPREFIX/.brivan-ready" ]; then
+  rm -rf "$WINEPREFIX"  # whatever an interrupted start left
   mkdir -p "$WINEPREFIX"
   wine wineboot --init >/dev/null 2>&1 && wineserver -w
-  # The fonts the tests measure text in: the Liberation fonts, under their own names, as on Linux.
-  cp /usr/share/fonts/truetype/liberation*/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /d 'Liberation Sans' /f >/dev/null 2>&1
-  wineserver -w
+  # Arial and Times New Roman as a Windows machine has them: their metric twins under their names.
+  python3 "$here/windows_font_names.py" "$WINEPREFIX/drive_c/windows/Fonts"
   touch "$WINEPREFIX/.brivan-ready"
 fi
 exec wine "$@"

@@ -69,12 +69,11 @@ wine wineboot --init >"$work/wineboot.log" 2>&1
 wine winecfg -v win10 >>"$work/wineboot.log" 2>&1  # Qt 6 is made for Windows 10 and later
 # The fonts a Windows machine has. Debian's Wine leaves its own (MS Sans Serif, Tahoma...) out of
 # a new prefix; they go where Windows keeps them. Times New Roman and Arial are not Wine's: their
-# metric twins, the Liberation fonts, answer to their names.
+# metric twins, the Liberation fonts, are put down under those names.
 fonts=/usr/share/wine/fonts
 [ -d "$fonts" ] || fail "Wine's fonts (fonts-wine) are missing"
 cp "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /d 'Liberation Sans' /f >/dev/null
+python3 "$(dirname "$0")/windows_font_names.py" "$WINEPREFIX/drive_c/windows/Fonts"
 "$wineserver" -w
 
 # --- Install, silently, per machine.
