@@ -34,6 +34,17 @@ const QString& family(Face face) {
     static const std::array<QString, 3> families = {QString::fromLatin1(designedFamily(Face::Arial)),
                                                     QString::fromLatin1(designedFamily(Face::TimesNewRoman)),
                                                     QString::fromLatin1(designedFamily(Face::Arial))};
+#elif defined(Q_OS_WASM)
+    // A browser offers no system fonts (Qt's own DejaVu Sans aside, which is wider and clips):
+    // the stand-ins are compiled in and registered here, before the first font is made.
+    static const std::array<QString, 3> families = [] {
+        for (const char* file : {":/liberation/LiberationSans-Regular.ttf", ":/liberation/LiberationSans-Bold.ttf",
+                                 ":/liberation/LiberationSerif-Regular.ttf", ":/liberation/LiberationSerif-Bold.ttf"})
+            if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) qWarning("Font %s not loaded", file);
+        return std::array<QString, 3>{QString::fromLatin1(installedFamily(Face::MsSansSerif)),
+                                      QString::fromLatin1(installedFamily(Face::TimesNewRoman)),
+                                      QString::fromLatin1(installedFamily(Face::Arial))};
+    }();
 #else
     static const std::array<QString, 3> families = [] {
         // The installed families only: asking whether a family exists would also resolve
