@@ -1,0 +1,227 @@
+#!/usr/bin/python3
+"""The browser test of tools/web.sh: the web folder served from 127.0.0.1 and walked in headless
+Chromium as a pilot would, at a desktop's size and at an iPad's in portrait (device scale 2):
+
+- the terms screen, then "I Agree" by a click;
+- Limitations question 1 answered wrong with typed keys: the verdict and the correct answer shown,
+  and read in the page's accessibility tree;
+- an Annunciators question answered by a tap;
+- a Memory Items order entered, and the results screen reached;
+- every control of the screens passed, where Qt's mirror of the page puts it, against where the
+  Linux program puts it (the layout tables, 15 twips to the pixel), within TOLERANCE pixels;
+- no error or warning in the page's console.
+
+Prints "ok: ..." for each proof and leaves a screenshot of each moment in OUT.
+
+Usage: walk.py WEB_FOLDER OUT
+"""
+import os
+import re
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import cdp  # noqa: E402
+import serve  # noqa: E402
+
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+TOLERANCE = 1  # pixels, in Qt's units: the Linux program's own rounding of twips
+
+ROW = re.compile(r'\.name = "(\w+)", \.kind = (\w+), \.left = (-?\d+), \.top = (\d+), \.width = (\d+), '
+                 r'\.height = (\d+)(?:.*?\.text = (k\w+|"[^"]*"))?', re.S)
+
+
+def layout(screen):
+    """The controls of one layout table with literal positions: name -> (kind, x, y, w, h) in pixels."""
+    with open(os.path.join(SOURCE, "src", "ui", "layouts", f"{screen}_layout.cpp"), encoding="utf-8") as f:
+        text = f.read()
+    rows = {}
+    for row in text.split("\n    {")[1:]:
+        m = ROW.search(row)
+        if m:
+            name, kind, *numbers = m.groups()[:6]
+            rows[name] = (kind, *(int(n) // 15 for n in numbers))
+    return rows
+
+
+class Walk:
+    def __init__(self, browser, out, scale=1.0):
+        self.b, self.out, self.scale = browser, out, scale
+        self.shots = []
+
+    def said(self):
+        return self.b.evaluate("document.getElementById('brivan-said').textContent")
+
+    def window(self, title, timeout=30):
+        """The client area of the shown window with this title, in page pixels, once it is drawn."""
+        return self.b.wait_for(f"""(() => {{
+            for (const w of document.querySelectorAll('.qt-window')) {{
+                const name = w.querySelector('.window-name');
+                if (!name || name.textContent !== {title!r} || w.style.display === 'none') continue;
+                const r = w.querySelector('.qt-window-canvas-container').getBoundingClientRect();
+                if (r.width > 0) return {{x: r.x, y: r.y, w: r.width, h: r.height}};
+            }}
+            return null; }})()""", timeout, f"the window {title!r}")
+
+    def at(self, client, row):
+        """The middle of a control, in page pixels."""
+        _, x, y, w, h = row
+        return client["x"] + (x + w / 2) * self.scale, client["y"] + (y + h / 2) * self.scale
+
+    def shot(self, name):
+        self.b.pump(0.3)  # let the frame that follows the last event be drawn
+        path = os.path.join(self.out, f"{name}.png")
+        self.b.screenshot(path)
+        self.shots.append(path)
+
+    def wait_said(self, *parts, timeout=10):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            said = self.said() or ""
+            if all(p in said for p in parts):
+                return said
+            self.b.pump(0.05)
+        raise AssertionError(f"the page's live region holds {self.said()!r}, not {parts}")
+
+
+def ok(text):
+    print(f"ok: {text}", flush=True)
+
+
+def check_positions(b, client, rows, scale):
+    """Qt's mirror of the window in the page against the layout: each mirrored control's box."""
+    b.evaluate("(() => { const e = document.querySelector('button.hidden-visually-read-by-screen-reader');"
+               " if (e) e.click(); return true; })()")
+    b.pump(0.5)
+    boxes = b.evaluate("""[...document.querySelectorAll('.qt-window-a11y-container *')]
+        .filter(e => e.style && e.style.left)
+        .map(e => ({label: (e.getAttribute('aria-label') || e.textContent || e.value || '').trim(),
+                    x: parseFloat(e.style.left), y: parseFloat(e.style.top),
+                    w: parseFloat(e.style.width), h: parseFloat(e.style.height)}))""")
+    compared, wrong = 0, []
+    for box in boxes:
+        for name, (kind, x, y, w, h) in rows.items():
+            if (kind, box["x"], box["y"]) == (kind, x, y) or (abs(box["x"] - x) <= TOLERANCE and abs(box["y"] - y) <= TOLERANCE
+                                                                and abs(box["w"] - w) <= TOLERANCE and abs(box["h"] - h) <= TOLERANCE):
+                compared += 1
+                break
+        else:
+            wrong.append(box)
+    return compared, wrong, boxes
+
+
+def desktop(url, out):
+    b = cdp.Browser()
+    try:
+        b.size(1280, 800)
+        started = time.monotonic()
+        b.open(url)
+        w = Walk(b, out)
+        intro = layout("intro")
+        terms = w.window("Brivan Review Program", 60)
+        ok(f"the terms screen is shown {time.monotonic() - started:.1f} s after the page was opened")
+        w.shot("desktop-1-terms")
+
+        b.click(*w.at(terms, intro["cmdContinue"]))
+        lims = layout("limitations")
+        client = w.window("Brivan 2000 Limitations")
+        ok("I Agree, clicked, opened Limitations")
+        b.click(*w.at(client, lims["cmdEnter"]))
+        w.wait_said("wing span")
+        b.type("64")
+        b.key("Enter")
+        said = w.wait_said("That's Not Correct!", "The Correct Answer is 63")
+        ok(f"64 typed and Enter: the page's live region says {said!r}")
+        w.shot("desktop-2-limitations-verdict")
+        tree = b.call("Accessibility.getFullAXTree")["nodes"]
+        names = [n["name"]["value"] for n in tree if n.get("name", {}).get("value")]
+        held = [n for n in names if "That's Not Correct!" in n]
+        assert held, f"the accessibility tree holds no verdict: {names[:40]}"
+        ok(f"Chromium's accessibility tree holds the verdict: {held[0]!r}")
+
+        compared, wrong, boxes = check_positions(b, client, lims, 1.0)
+        assert not wrong, f"controls away from their Linux places: {wrong}"
+        assert compared >= 8, f"only {compared} of Qt's mirrored controls were found: {boxes}"
+        ok(f"{compared} controls of Limitations where the Linux program puts them, within {TOLERANCE} px")
+
+        b.click(*w.at(client, lims["Command2"]))  # &Master Warning
+        anns = layout("annunciators")
+        client = w.window("Brivan 2000 Annunciators")
+        b.click(*w.at(client, anns["cmdEnter"]))
+        w.wait_said("Warning light")
+        b.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+        # Option A: a radio without text answers on its 14-pixel indicator only.
+        b.tap(client["x"] + 136 + 7, client["y"] + 2280 // 15 + 495 // 30)
+        said = w.wait_said("Correct")
+        b.call("Emulation.setTouchEmulationEnabled", enabled=False)
+        ok(f"Annunciators answered by a tap on option A: {said[:60]!r}...")
+        w.shot("desktop-3-annunciators-verdict")
+
+        b.click(*w.at(client, anns["Command3"]))  # Memory &Items
+        mems = layout("memory_items")
+        client = w.window("Brivan 2000 Memory Items")
+        b.click(*w.at(client, mems["cmdEnter"]))
+        w.wait_said("Step")
+        # The order, typed into the numbering boxes from the first, which has the focus.
+        for digit in "1234":
+            b.type(digit)
+            b.key("Tab")
+        b.click(*w.at(client, mems["cmdEnteranswer"]))
+        said = w.wait_said("Correct")
+        ok(f"a Memory Items order entered: {said[:60]!r}...")
+        w.shot("desktop-4-memory-items-verdict")
+        for _ in range(20):
+            b.click(*w.at(client, mems["cmdEnter"]))
+            b.pump(0.2)
+            if b.evaluate("[...document.querySelectorAll('.window-name')].some(e => e.textContent === "
+                          "'Brivan 2000 Quit or Continue?')"):
+                break
+        w.window("Brivan 2000 Quit or Continue?")
+        ok("the results screen reached")
+        w.shot("desktop-5-results")
+
+        complaints = b.complaints()
+        assert not complaints, "the console has errors or warnings:\n" + "\n".join(complaints)
+        ok("no error or warning in the console")
+    finally:
+        b.close()
+
+
+def ipad(url, out):
+    b = cdp.Browser()
+    try:
+        b.size(768, 1024, scale=2, mobile=True)
+        b.open(url)
+        w = Walk(b, out)
+        terms = w.window("Brivan Review Program", 60)
+        w.scale = terms["w"] / (11415 // 15)
+        assert w.scale < 1, f"the terms screen is {terms['w']} px wide in a 768-pixel page"
+        ok(f"iPad portrait: the screens are scaled by {w.scale:.3f}, the terms screen {terms['w']:.0f} px wide")
+        w.shot("ipad-1-terms")
+        b.tap(*w.at(terms, layout("intro")["cmdContinue"]))
+        client = w.window("Brivan 2000 Limitations")
+        ok("I Agree, tapped, opened Limitations")
+        b.tap(*w.at(client, layout("limitations")["cmdEnter"]))
+        w.wait_said("wing span")
+        w.shot("ipad-2-limitations")
+        complaints = b.complaints()
+        assert not complaints, "the console has errors or warnings:\n" + "\n".join(complaints)
+        ok("no error or warning in the console at iPad size")
+    finally:
+        b.close()
+
+
+def main():
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    site, out = sys.argv[1], sys.argv[2]
+    os.makedirs(out, exist_ok=True)
+    server = serve.start(site)
+    url = f"http://127.0.0.1:{server.server_port}/index.html"
+    desktop(url, out)
+    ipad(url, out)
+    server.shutdown()
+
+
+if __name__ == "__main__":
+    main()
