@@ -31,10 +31,7 @@ bool displayMissing() {
 
 void fitScreensToDisplay() {
 #if defined(Q_OS_WASM)
-    // Qt's own scale factor, not a transform of the page: text stays crisp at the device's pixel
-    // ratio and a tap lands on the control under the finger. Qt reads it once, as it starts.
-    const double scale = page::fittingScale();
-    if (scale < 1.0) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 3));
+    page::prepare();
 #endif
 }
 

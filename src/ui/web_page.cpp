@@ -1,6 +1,13 @@
 #include "ui/web_page.h"
 
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <cmath>
 #include <emscripten.h>
+#include <emscripten/html5.h>
 
 namespace {
 
@@ -11,12 +18,12 @@ constexpr int kLargestHeight = 576;
 constexpr int kFrameWidth = 2 * 4;
 constexpr int kFrameHeight = 2 * 4 + 30;
 
-// The visual viewport is what is seen when a tablet's on-screen keyboard is down.
+}  // namespace
+
+// The page's whole area, as Qt's screen takes it: an on-screen keyboard that opens over it does not
+// make the screens smaller.
 EM_JS(double, brivan_page_fitting_scale, (int width, int height), {
-    const view = window.visualViewport;
-    const seenWidth = view ? view.width : window.innerWidth;
-    const seenHeight = view ? view.height : window.innerHeight;
-    return Math.min(1, seenWidth / width, seenHeight / height);
+    return Math.min(1, window.innerWidth / width, window.innerHeight / height);
 });
 
 // One audio context for the run, made at the first beep: a browser lets it sound only once the
@@ -42,14 +49,50 @@ EM_JS(void, brivan_page_program_ended, (), {
     if (typeof Module.brivanEnded === 'function') Module.brivanEnded();
 });
 
-}  // namespace
-
 namespace brivan::ui::page {
 
+namespace {
+
+double startScale = 1.0;  // set through QT_SCALE_FACTOR, before Qt started
+
 double fittingScale() { return brivan_page_fitting_scale(kLargestWidth + kFrameWidth, kLargestHeight + kFrameHeight); }
+
+// The page was resized or the tablet turned: the screens are fitted again, through Qt's factor of
+// the page's screen (on top of the one set at the start), and centred again.
+void refit() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QHighDpiScaling::setScreenFactor(screen, fittingScale() / startScale);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->isWindow() || (window->windowFlags() & Qt::Popup)) continue;
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+EM_BOOL pageResized(int, const EmscriptenUiEvent*, void*) {
+    if (qApp) QTimer::singleShot(0, qApp, refit);  // after Qt has taken the page's new size
+    return EM_FALSE;
+}
+
+}  // namespace
+
+void prepare() {
+    // Qt's own scale factor, not a transform of the page: text stays crisp at the device's pixel
+    // ratio and a tap lands on the control under the finger. Qt reads it once, as it starts.
+    // Rounded down, so that the rounding never makes a screen larger than the page.
+    const QByteArray scale = QByteArray::number(std::floor(fittingScale() * 1000) / 1000, 'f', 3);
+    if (scale.toDouble() < 1.0) {
+        qputenv("QT_SCALE_FACTOR", scale);
+        startScale = scale.toDouble();
+    }
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, pageResized);
+}
 
 void beep() { brivan_page_beep(); }
 
 void programEnded() { brivan_page_program_ended(); }
 
 }  // namespace brivan::ui::page
+

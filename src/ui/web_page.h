@@ -4,9 +4,10 @@
 
 namespace brivan::ui::page {
 
-// The scale at which the largest screen, with the frame Qt draws around it, fits the page's
-// visible area: 1 where it fits at its designed size, less where it does not.
-double fittingScale();
+// Before the application object exists. Fits the screens to the page: where the largest screen,
+// with the frame Qt draws around it, would not be seen whole at its designed size, they are scaled
+// down; and again whenever the page changes size (a tablet turned).
+void prepare();
 
 // The judgement's beep: a short tone through Web Audio.
 void beep();
