@@ -10,7 +10,7 @@ namespace brivan::ui {
 
 namespace {
 
-const char* designedFamily(Face face) {
+[[maybe_unused]] const char* designedFamily(Face face) {  // not asked for in the browser build
     switch (face) {
     case Face::TimesNewRoman: return "Times New Roman";
     case Face::Arial: return "Arial";
