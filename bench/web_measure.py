@@ -25,8 +25,9 @@ FETCHED = ["index.html", "qtloader.js"]
 # Notes the time of the first animation frame in which the window TITLE has opaque pixels.
 WATCH = """(() => {
   const title = %r;
+  const qtRoot = () => document.getElementById('qt-shadow-container')?.shadowRoot || document;
   function look() {
-    for (const w of document.querySelectorAll('.qt-window')) {
+    for (const w of qtRoot().querySelectorAll('.qt-window')) {
       const name = w.querySelector('.window-name');
       const canvas = w.querySelector('canvas');
       if (!name || name.textContent !== title || !canvas || !canvas.width) continue;

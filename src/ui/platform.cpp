@@ -29,10 +29,4 @@ bool displayMissing() {
 #endif
 }
 
-void fitScreensToDisplay() {
-#if defined(Q_OS_WASM)
-    page::prepare();
-#endif
-}
-
 }  // namespace brivan::ui

@@ -1,7 +1,6 @@
 #pragma once
 // The two services of the desktop that a test must be able to observe: the beep that follows every
 // judgement and the end of the program. The program uses QtPlatform; tests use one that counts.
-// Also what the program settles about its display before Qt starts.
 
 namespace brivan::ui {
 
@@ -22,10 +21,5 @@ public:
 // Before the application object exists: true where there is plainly no display to show the
 // screens on (a Linux machine with neither X nor Wayland).
 bool displayMissing();
-
-// Before the application object exists: where the screens could not be seen whole at their
-// designed size (a small browser window, a tablet in portrait), the scale at which they fit.
-// Elsewhere nothing: the desktop's own scale applies.
-void fitScreensToDisplay();
 
 }  // namespace brivan::ui

@@ -9,17 +9,6 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
-namespace {
-
-// The largest screen's client area (Limitations and the results screens, 11880 x 8640 twips) and
-// what Qt adds around a window in the page: its title bar and border.
-constexpr int kLargestWidth = 792;
-constexpr int kLargestHeight = 576;
-constexpr int kFrameWidth = 2 * 4;
-constexpr int kFrameHeight = 2 * 4 + 30;
-
-}  // namespace
-
 // The page's whole area, as Qt's screen takes it: an on-screen keyboard that opens over it does not
 // make the screens smaller.
 EM_JS(double, brivan_page_fitting_scale, (int width, int height), {
@@ -53,9 +42,34 @@ namespace brivan::ui::page {
 
 namespace {
 
+Size fitted{0, 0};         // the largest window, frame included
 double startScale = 1.0;  // set through QT_SCALE_FACTOR, before Qt started
 
-double fittingScale() { return brivan_page_fitting_scale(kLargestWidth + kFrameWidth, kLargestHeight + kFrameHeight); }
+double fittingScale() { return brivan_page_fitting_scale(fitted.width, fitted.height); }
+
+bool isScreenWindow(const QWidget* widget) { return widget->isWindow() && !(widget->windowFlags() & Qt::Popup); }
+
+void centre(QWidget* window) {
+    if (const QScreen* screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+// No window manager places a window in the page: every screen opens in the middle of it, the
+// terms screen too.
+class CentresScreens final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && object->isWidgetType() && isScreenWindow(static_cast<QWidget*>(object)))
+            centre(static_cast<QWidget*>(object));
+        return false;
+    }
+};
+
+void started() { qApp->installEventFilter(new CentresScreens(qApp)); }
 
 // The page was resized or the tablet turned: the screens are fitted again, through Qt's factor of
 // the page's screen (on top of the one set at the start), and centred again.
@@ -63,12 +77,8 @@ void refit() {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     QHighDpiScaling::setScreenFactor(screen, fittingScale() / startScale);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible() || !window->isWindow() || (window->windowFlags() & Qt::Popup)) continue;
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && isScreenWindow(window)) centre(window);
 }
 
 EM_BOOL pageResized(int, const EmscriptenUiEvent*, void*) {
@@ -78,7 +88,8 @@ EM_BOOL pageResized(int, const EmscriptenUiEvent*, void*) {
 
 }  // namespace
 
-void prepare() {
+void fitScreens(Size window, Size frame) {
+    fitted = {window.width + frame.width, window.height + frame.height};
     // Qt's own scale factor, not a transform of the page: text stays crisp at the device's pixel
     // ratio and a tap lands on the control under the finger. Qt reads it once, as it starts.
     // Rounded down, so that the rounding never makes a screen larger than the page.
@@ -95,4 +106,9 @@ void beep() { brivan_page_beep(); }
 void programEnded() { brivan_page_program_ended(); }
 
 }  // namespace brivan::ui::page
+
+namespace {
+void pageStarted() { brivan::ui::page::started(); }
+}  // namespace
+Q_COREAPP_STARTUP_FUNCTION(pageStarted)  // as the application object is made
 

@@ -11,6 +11,10 @@ FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-
          "--remote-debugging-pipe", "--mute-audio"]
 
 
+# Qt draws its windows in a shadow tree of the page: qtRoot() is where they are found.
+QT_ROOT = "const qtRoot = () => document.getElementById('qt-shadow-container')?.shadowRoot || document;"
+
+
 class Browser:
     def __init__(self, chromium="/usr/bin/chromium"):
         self.profile = tempfile.TemporaryDirectory(prefix="brivan-chromium-")
@@ -91,7 +95,9 @@ class Browser:
                 self.events.append(answer)
 
     def evaluate(self, expression):
-        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
+        """The value of a JavaScript expression in the page, which may use qtRoot()."""
+        wrapped = f"(() => {{ {QT_ROOT} return ({expression}); }})()"
+        result = self.call("Runtime.evaluate", expression=wrapped, returnByValue=True, awaitPromise=True)
         if "exceptionDetails" in result:
             raise RuntimeError(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")

@@ -8,7 +8,7 @@
 #
 #   tools/web/package.sh BUILD_DIR QT_SOURCE_VERSION OUT VERSION
 set -euo pipefail
-build=$1 qt_version=$2 out=$3 version=$4
+build=$(realpath "$1") qt_version=$2 out=$(realpath "$3") version=$4
 here="$(cd "$(dirname "$0")" && pwd)"
 source_dir="$(cd "$here/../.." && pwd)"
 qt_source="${BRIVAN_CACHE:-$HOME/.cache/brivan}/qt-src/$qt_version/source-web"

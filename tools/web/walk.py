@@ -26,6 +26,9 @@ import serve  # noqa: E402
 
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 TOLERANCE = 1  # pixels, in Qt's units: the Linux program's own rounding of twips
+# Qt 6.8.2 says this once as its mirror of the page is switched on: the mirror starts from the
+# application, which has no window. Said by Qt, not the program, and only with the mirror on.
+MIRROR_ON = "qt.qpa.accessibility: Unable to find window for QAccessibleInterface("
 
 ROW = re.compile(r'\.name = "(\w+)", \.kind = (\w+), \.left = (-?\d+), \.top = (\d+), \.width = (\d+), '
                  r'\.height = (\d+)(?:.*?\.text = (k\w+|"[^"]*"))?', re.S)
@@ -55,10 +58,10 @@ class Walk:
     def window(self, title, timeout=30):
         """The client area of the shown window with this title, in page pixels, once it is drawn."""
         return self.b.wait_for(f"""(() => {{
-            for (const w of document.querySelectorAll('.qt-window')) {{
+            for (const w of qtRoot().querySelectorAll('.qt-window')) {{
                 const name = w.querySelector('.window-name');
                 if (!name || name.textContent !== {title!r} || w.style.display === 'none') continue;
-                const r = w.querySelector('.qt-window-canvas-container').getBoundingClientRect();
+                const r = w.querySelector('canvas').getBoundingClientRect();
                 if (r.width > 0) return {{x: r.x, y: r.y, w: r.width, h: r.height}};
             }}
             return null; }})()""", timeout, f"the window {title!r}")
@@ -90,10 +93,10 @@ def ok(text):
 
 def check_positions(b, client, rows, scale):
     """Qt's mirror of the window in the page against the layout: each mirrored control's box."""
-    b.evaluate("(() => { const e = document.querySelector('button.hidden-visually-read-by-screen-reader');"
+    b.evaluate("(() => { const e = qtRoot().querySelector('button.hidden-visually-read-by-screen-reader');"
                " if (e) e.click(); return true; })()")
     b.pump(0.5)
-    boxes = b.evaluate("""[...document.querySelectorAll('.qt-window-a11y-container *')]
+    boxes = b.evaluate("""[...qtRoot().querySelectorAll('.qt-window-a11y-container *')]
         .filter(e => e.style && e.style.left)
         .map(e => ({label: (e.getAttribute('aria-label') || e.textContent || e.value || '').trim(),
                     x: parseFloat(e.style.left), y: parseFloat(e.style.top),
@@ -108,6 +111,17 @@ def check_positions(b, client, rows, scale):
         else:
             wrong.append(box)
     return compared, wrong, boxes
+
+
+def on_failure(b, out, name):
+    """What the page showed and said when a step failed."""
+    try:
+        b.screenshot(os.path.join(out, f"{name}-failed.png"))
+        print(f"screenshot of the failure: {os.path.join(out, name + '-failed.png')}")
+    except Exception:
+        pass
+    print("console:\n  " + "\n  ".join(b.console()[-30:]))
+    print("live region: " + repr(b.evaluate("document.getElementById('brivan-said').textContent")))
 
 
 def desktop(url, out):
@@ -161,7 +175,7 @@ def desktop(url, out):
         mems = layout("memory_items")
         client = w.window("Brivan 2000 Memory Items")
         b.click(*w.at(client, mems["cmdEnter"]))
-        w.wait_said("Step")
+        w.wait_said("ENGINE FIRE")
         # The order, typed into the numbering boxes from the first, which has the focus.
         for digit in "1234":
             b.type(digit)
@@ -173,16 +187,19 @@ def desktop(url, out):
         for _ in range(20):
             b.click(*w.at(client, mems["cmdEnter"]))
             b.pump(0.2)
-            if b.evaluate("[...document.querySelectorAll('.window-name')].some(e => e.textContent === "
+            if b.evaluate("[...qtRoot().querySelectorAll('.window-name')].some(e => e.textContent === "
                           "'Brivan 2000 Quit or Continue?')"):
                 break
         w.window("Brivan 2000 Quit or Continue?")
         ok("the results screen reached")
         w.shot("desktop-5-results")
 
-        complaints = b.complaints()
+        complaints = [c for c in b.complaints() if MIRROR_ON not in c]
         assert not complaints, "the console has errors or warnings:\n" + "\n".join(complaints)
-        ok("no error or warning in the console")
+        ok("no error or warning in the console (but Qt's own as its mirror is switched on)")
+    except Exception:
+        on_failure(b, out, "desktop")
+        raise
     finally:
         b.close()
 
@@ -207,6 +224,9 @@ def ipad(url, out):
         complaints = b.complaints()
         assert not complaints, "the console has errors or warnings:\n" + "\n".join(complaints)
         ok("no error or warning in the console at iPad size")
+    except Exception:
+        on_failure(b, out, "ipad")
+        raise
     finally:
         b.close()
 

@@ -40,8 +40,9 @@ def main():
             for entry in entries(os.path.join(root, "qt_attribution.json")):
                 head = f"{entry['Name']}" + (f", version {entry['Version']}" if entry.get("Version") else "")
                 lines = [head, "=" * len(head)]
-                if entry.get("Copyright"):
-                    lines.append(entry["Copyright"].strip())
+                if entry.get("Copyright"):  # Qt 6.8's attributions may list it line by line
+                    copyright = entry["Copyright"]
+                    lines.append("\n".join(copyright) if isinstance(copyright, list) else copyright.strip())
                 lines.append(f"Licence: {entry.get('License', 'see below')}")
                 parts.append("\n".join(lines) + "\n\n" + "\n\n".join(licence_texts(root, entry)))
     if not parts:
