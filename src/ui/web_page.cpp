@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <cmath>
 #include <emscripten.h>
@@ -47,7 +48,8 @@ double startScale = 1.0;  // set through QT_SCALE_FACTOR, before Qt started
 
 double fittingScale() { return brivan_page_fitting_scale(fitted.width, fitted.height); }
 
-bool isScreenWindow(const QWidget* widget) { return widget->isWindow() && !(widget->windowFlags() & Qt::Popup); }
+// A screen's window, not a drop-down list or a tool tip.
+bool isScreenWindow(const QWidget* widget) { return widget->windowType() == Qt::Window; }
 
 void centre(QWidget* window) {
     if (const QScreen* screen = window->screen()) {
@@ -72,13 +74,20 @@ public:
 void started() { qApp->installEventFilter(new CentresScreens(qApp)); }
 
 // The page was resized or the tablet turned: the screens are fitted again, through Qt's factor of
-// the page's screen (on top of the one set at the start), and centred again.
+// the page's screen (on top of the one set at the start), and centred again. Qt changes no open
+// window's size for a changed factor by itself: each is given its size again.
 void refit() {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     QHighDpiScaling::setScreenFactor(screen, fittingScale() / startScale);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && isScreenWindow(window)) centre(window);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        QWindow* handle = window->windowHandle();
+        if (!window->isVisible() || !isScreenWindow(window) || !handle) continue;
+        const QMargins frame = handle->frameMargins();
+        QRect outer = QRect(QPoint(), window->size()).marginsAdded(frame);
+        outer.moveCenter(screen->availableGeometry().center());
+        handle->setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), window->size()));
+    }
 }
 
 EM_BOOL pageResized(int, const EmscriptenUiEvent*, void*) {
