@@ -53,8 +53,8 @@ package() {
 
 site="$out/brivan-$version-web"
 step "installing Emscripten, the browsers and the tools (apt-get)" apt install_tools
-[ -f "$(sed -n 's/^prefix=//p' "$out/qt.txt" 2>/dev/null)/.brivan-complete" ] ||
-  echo "   Qt for WebAssembly may not be built yet: the first build takes most of an hour on two cores"
+compgen -G "${BRIVAN_CACHE:-$HOME/.cache/brivan}/qt-*-wasm/.brivan-complete" >/dev/null ||
+  echo "   Qt for WebAssembly is not built yet: the first build takes most of an hour on two cores"
 step "building Qt for WebAssembly" qt build_qt
 step "building the program for the browser" program build_program
 step "assembling the web folder and the relinking kit" package package
