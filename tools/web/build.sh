@@ -23,10 +23,11 @@ step() {  # step "WHAT IS DONE" LOG_NAME COMMAND...
   echo "   done in $((SECONDS - started)) s"
 }
 
-# Emscripten and binaryen; Debian's host Qt tools (moc, rcc); the fonts compiled in; what the
+# Emscripten and binaryen; Debian's host Qt tools (moc, rcc); the fonts compiled in and the tool
+# that keeps of them what the screens need; what the
 # icons are rendered with; zip; the browsers of the test, a web server and a WebSocket client.
 packages=(emscripten binaryen nodejs cmake ninja-build qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils
-  fonts-liberation librsvg2-bin zip unzip python3 python3-websocket chromium chromium-driver firefox-esr)
+  fonts-liberation python3-fonttools librsvg2-bin zip unzip python3 python3-websocket chromium chromium-driver firefox-esr)
 install_tools() {
   apt-get update -qq &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${packages[@]}"
