@@ -35,20 +35,29 @@ CANVAS_FOCUSED = "Blocked aria-hidden on an element because its descendant retai
 QT_OWN = (MIRROR_ON, CANVAS_FOCUSED)
 
 ROW = re.compile(r'\.name = "(\w+)", \.kind = (\w+), \.left = (-?\d+), \.top = (\d+), \.width = (\d+), '
-                 r'\.height = (\d+)(?:.*?\.text = (k\w+|"[^"]*"))?', re.S)
+                 r'\.height = (\d+)')
+
+
+# Rows that a table makes with a helper of its own: kind, left, width and height of each; and the
+# results screens' two quiz buttons, at Left 4800 or 6120.
+HELPERS = {"option": ("OptionButton", 2040, 255, 495), "choice": ("Label", 2400, 7935, 615),
+           "box": ("ComboBox", 2160, 495, 315), "line": ("Label", 2880, 7455, 375)}
+HELPER_ROW = re.compile(r'\b(option|choice|box|line)\("(\w+)",(?: "\d",)? (\d+),')
+QUIZ_BUTTONS = {"quiz button at left": ("Button", 4800, 7080, 1335, 492),
+                "quiz button at right": ("Button", 6120, 7080, 1335, 492)}
 
 
 def layout(screen):
-    """The controls of one layout table with literal positions: name -> (kind, x, y, w, h) in pixels."""
+    """The controls of one layout table: name -> (kind, x, y, w, h) in pixels, 15 twips to one."""
     with open(os.path.join(SOURCE, "src", "ui", "layouts", f"{screen}_layout.cpp"), encoding="utf-8") as f:
         text = f.read()
-    rows = {}
-    for row in text.split("\n    {")[1:]:
-        m = ROW.search(row)
-        if m:
-            name, kind, *numbers = m.groups()[:6]
-            rows[name] = (kind, *(int(n) // 15 for n in numbers))
-    return rows
+    rows = {m[1]: (m[2], *(int(n) for n in m.groups()[2:])) for m in ROW.finditer(text)}
+    for helper, name, top in HELPER_ROW.findall(text):
+        kind, left, width, height = HELPERS[helper]
+        rows[name] = (kind, left, int(top), width, height)
+    if screen == "results":
+        rows.update(QUIZ_BUTTONS)
+    return {name: (kind, *(n // 15 for n in numbers)) for name, (kind, *numbers) in rows.items()}
 
 
 class Walk:
@@ -95,26 +104,38 @@ def ok(text):
     print(f"ok: {text}", flush=True)
 
 
-def check_positions(b, client, rows, scale):
-    """Qt's mirror of the window in the page against the layout: each mirrored control's box."""
+def mirror_on(b):
+    """Presses Qt's "Enable Screen Reader" button: Qt mirrors every control in the page."""
     b.evaluate("(() => { const e = qtRoot().querySelector('button.hidden-visually-read-by-screen-reader');"
                " if (e) e.click(); return true; })()")
     b.pump(0.5)
-    boxes = b.evaluate("""[...qtRoot().querySelectorAll('.qt-window-a11y-container *')]
-        .filter(e => e.style && e.style.left)
-        .map(e => ({label: (e.getAttribute('aria-label') || e.textContent || e.value || '').trim(),
-                    x: parseFloat(e.style.left), y: parseFloat(e.style.top),
-                    w: parseFloat(e.style.width), h: parseFloat(e.style.height)}))""")
-    compared, wrong = 0, []
-    for box in boxes:
-        for name, (kind, x, y, w, h) in rows.items():
-            if (kind, box["x"], box["y"]) == (kind, x, y) or (abs(box["x"] - x) <= TOLERANCE and abs(box["y"] - y) <= TOLERANCE
-                                                                and abs(box["w"] - w) <= TOLERANCE and abs(box["h"] - h) <= TOLERANCE):
-                compared += 1
-                break
-        else:
-            wrong.append(box)
-    return compared, wrong, boxes
+
+
+def check_positions(b, title, rows):
+    """Qt's mirror of the window TITLE against the layout: each mirrored control's box, in the
+    window's own pixels, must be a control of the table within TOLERANCE (or the edit field inside a
+    drop-down box); and every button of the table must be among them."""
+    b.pump(0.3)
+    boxes = b.evaluate(f"""(() => {{
+        const w = [...qtRoot().querySelectorAll('.qt-window')]
+            .find(w => w.querySelector('.window-name')?.textContent === {title!r});
+        return [...w.querySelectorAll('.qt-window-a11y-container *')]
+            .filter(e => e.style && e.style.left && e.ariaHidden !== 'true')
+            .map(e => ({{x: parseFloat(e.style.left), y: parseFloat(e.style.top),
+                        w: parseFloat(e.style.width), h: parseFloat(e.style.height),
+                        label: (e.getAttribute('aria-label') || e.textContent || '').trim().slice(0, 40)}}));
+    }})()""")
+    near = lambda box, row: all(abs(box[k] - v) <= TOLERANCE for k, v in zip("xywh", row[1:]))  # noqa: E731
+    boxes = [box for box in boxes if not (box["label"] == title and box["x"] == box["y"] == 0)]  # the window
+    inside = lambda box, row: (row[1] - TOLERANCE <= box["x"] and box["x"] + box["w"] <= row[1] + row[3] + TOLERANCE  # noqa: E731
+                               and row[2] - TOLERANCE <= box["y"] and box["y"] + box["h"] <= row[2] + row[4] + TOLERANCE)
+    # A control, or a part of one (the edit field of a drop-down box).
+    wrong = [box for box in boxes if not any(near(box, row) or (row[0] == "ComboBox" and inside(box, row))
+                                             for row in rows.values())]
+    assert not wrong, f"{title}: controls away from their Linux places: {wrong}"
+    missing = [name for name, row in rows.items() if row[0] == "Button" and not any(near(box, row) for box in boxes)]
+    assert not missing, f"{title}: buttons not found where the Linux program puts them: {missing}"
+    ok(f"{title}: {len(boxes)} controls and captions where the Linux program puts them, within {TOLERANCE} px")
 
 
 def on_failure(b, out, name):
@@ -139,6 +160,8 @@ def desktop(url, out):
         terms = w.window("Brivan Review Program", 60)
         ok(f"the terms screen is shown {time.monotonic() - started:.1f} s after the page was opened")
         w.shot("desktop-1-terms")
+        mirror_on(b)
+        check_positions(b, "Brivan Review Program", intro)
 
         b.click(*w.at(terms, intro["cmdContinue"]))
         lims = layout("limitations")
@@ -157,10 +180,7 @@ def desktop(url, out):
         assert held, f"the accessibility tree holds no verdict: {names[:40]}"
         ok(f"Chromium's accessibility tree holds the verdict: {held[0]!r}")
 
-        compared, wrong, boxes = check_positions(b, client, lims, 1.0)
-        assert not wrong, f"controls away from their Linux places: {wrong}"
-        assert compared >= 8, f"only {compared} of Qt's mirrored controls were found: {boxes}"
-        ok(f"{compared} controls of Limitations where the Linux program puts them, within {TOLERANCE} px")
+        check_positions(b, "Brivan 2000 Limitations", lims)
 
         b.click(*w.at(client, lims["Command2"]))  # &Master Warning
         anns = layout("annunciators")
@@ -169,11 +189,13 @@ def desktop(url, out):
         w.wait_said("Warning light")
         b.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
         # Option A: a radio without text answers on its 14-pixel indicator only.
-        b.tap(client["x"] + 136 + 7, client["y"] + 2280 // 15 + 495 // 30)
+        _, x, y, _, h = anns["OptionA"]
+        b.tap(client["x"] + x + 7, client["y"] + y + h / 2)
         said = w.wait_said("Correct")
         b.call("Emulation.setTouchEmulationEnabled", enabled=False)
         ok(f"Annunciators answered by a tap on option A: {said[:60]!r}...")
         w.shot("desktop-3-annunciators-verdict")
+        check_positions(b, "Brivan 2000 Annunciators", anns)
 
         b.click(*w.at(client, anns["Command3"]))  # Memory &Items
         mems = layout("memory_items")
@@ -182,8 +204,7 @@ def desktop(url, out):
         w.wait_said("ENGINE FIRE")
         # The right order of the first checklist: the first box chosen from its list by taps, the
         # others typed over.
-        box = lambda n: ("ComboBox", 144, (2400 + 480 * (n - 1)) // 15, 33, 21)  # noqa: E731 com1..com6
-        _, x, y, bw, bh = box(1)
+        _, x, y, bw, bh = mems["com1"]
         b.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
         b.tap(client["x"] + x + bw - 6, client["y"] + y + bh / 2)  # the box's arrow
         popup = b.wait_for("""(() => { const c = [...qtRoot().querySelectorAll('.qt-window')]
@@ -195,7 +216,7 @@ def desktop(url, out):
         b.pump(0.3)
         b.call("Emulation.setTouchEmulationEnabled", enabled=False)
         for n, digit in zip(range(2, 8), "134576"):
-            _, x, y, bw, bh = box(n) if n < 7 else ("ComboBox", 144, 5520 // 15, 33, 21)
+            _, x, y, bw, bh = mems[f"com{n}"]
             b.click(client["x"] + x + 8, client["y"] + y + bh / 2)
             b.key("a", modifiers=2)  # Ctrl+A: the box's number, selected
             b.type(digit)
@@ -204,6 +225,7 @@ def desktop(url, out):
         assert said.startswith("Correct!"), f"the order 2134576, chosen and typed, was judged: {said!r}"
         ok(f"a Memory Items order entered, the first number chosen by taps: {said!r}")
         w.shot("desktop-4-memory-items-verdict")
+        check_positions(b, "Brivan 2000 Memory Items", mems)
         for _ in range(20):
             b.click(*w.at(client, mems["cmdEnter"]))
             b.pump(0.2)
@@ -213,6 +235,7 @@ def desktop(url, out):
         w.window("Brivan 2000 Quit or Continue?")
         ok("the results screen reached")
         w.shot("desktop-5-results")
+        check_positions(b, "Brivan 2000 Quit or Continue?", layout("results"))
 
         complaints = [c for c in b.complaints() if not any(known in c for known in QT_OWN)]
         assert not complaints, "the console has errors or warnings:\n" + "\n".join(complaints)
