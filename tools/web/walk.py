@@ -9,7 +9,9 @@ Chromium as a pilot would, at a desktop's size and at an iPad's in portrait (dev
 - a Memory Items order entered, and the results screen reached;
 - every control of the screens passed, where Qt's mirror of the page puts it, against where the
   Linux program puts it (the layout tables, 15 twips to the pixel), within TOLERANCE pixels;
-- no error or warning in the page's console.
+- no error or warning in the page's console;
+- and where the program cannot start (opened from file://, its .wasm missing on the server, a
+  browser without WebAssembly), the page's own words.
 
 Prints "ok: ..." for each proof and leaves a screenshot of each moment in OUT.
 
@@ -293,6 +295,53 @@ def ipad(url, out):
         b.close()
 
 
+def notice(b, title, words, button=None):
+    """Waits for the page's own notice with this title, holding these words (and this button)."""
+    said = b.wait_for(f"""(() => {{
+        const n = document.getElementById('notice'), t = document.getElementById('notice-title');
+        const button = document.getElementById('notice-button');
+        if (!n || !t || !button || n.hidden || t.textContent !== {title!r}) return null;
+        return {{text: document.getElementById('notice-text').textContent,
+                button: button.hidden ? null : button.textContent}};
+    }})()""", 30, f"the notice {title!r}")
+    assert words in said["text"] and said["button"] == button, f"the notice {title!r} says {said}"
+    return said["text"]
+
+
+def failures(site, out):
+    """A page that cannot start says why, in plain words, and a failed download offers a retry."""
+    import shutil
+    import tempfile
+    b = cdp.Browser()
+    try:
+        b.open("file://" + os.path.abspath(os.path.join(site, "index.html")))
+        notice(b, "The review program cannot start here", "opened as a file")
+        ok("opened from file://, the page says that it must come from a web server")
+        with tempfile.TemporaryDirectory() as broken:  # the folder without its .wasm
+            for name in os.listdir(site):
+                if name != "brivan.wasm":
+                    (shutil.copytree if os.path.isdir(os.path.join(site, name)) else shutil.copy)(
+                        os.path.join(site, name), os.path.join(broken, name))
+            server = serve.start(broken)
+            b.open(f"http://127.0.0.1:{server.server_port}/index.html")
+            notice(b, "The review program did not load", "could not be downloaded", "Try again")
+            b.screenshot(os.path.join(out, "failed-download.png"))
+            ok("with brivan.wasm missing on the server, the page says so and offers \"Try again\"")
+            server.shutdown()
+    finally:
+        b.close()
+    b = cdp.Browser()
+    try:
+        b.call("Page.addScriptToEvaluateOnNewDocument", source="delete window.WebAssembly;")  # as if it had none
+        server = serve.start(site)
+        b.open(f"http://127.0.0.1:{server.server_port}/index.html")
+        notice(b, "The review program cannot start here", "cannot run WebAssembly")
+        ok("in a browser without WebAssembly, the page says that it needs it")
+        server.shutdown()
+    finally:
+        b.close()
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
@@ -302,6 +351,7 @@ def main():
     url = f"http://127.0.0.1:{server.server_port}/index.html"
     desktop(url, out)
     ipad(url, out)
+    failures(site, out)
     server.shutdown()
 
 
