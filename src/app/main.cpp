@@ -8,22 +8,9 @@
 #include "ui/platform.h"
 #include "ui/screen_fit.h"
 
-namespace {
-
-// Qt aborts with a cryptic message when there is no display; a pilot gets a plain sentence.
-bool displayMissing() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return false;
-#endif
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-    if (displayMissing()) {
+    // Qt aborts with a cryptic message when there is no display; a pilot gets a plain sentence.
+    if (brivan::ui::displayMissing()) {
         std::fputs("brivan needs a graphical display; none was found (to run it without one, use: "
                    "xvfb-run -a brivan).\n",
                    stderr);

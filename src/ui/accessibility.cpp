@@ -26,6 +26,32 @@
 #include <QVariantMap>
 #endif
 
+#if defined(Q_OS_WASM)
+#include <emscripten.h>
+#include <string>
+
+// Puts the words into the page's live region, made on first use: a new line each time, so that
+// the same verdict twice in a row is read twice. Assertive, as on the desktop.
+EM_JS(void, brivan_tell_page, (const char* words), {
+    let region = document.getElementById('brivan-said');
+    if (!region) {
+        region = document.createElement('div');
+        region.id = 'brivan-said';
+        region.setAttribute('aria-live', 'assertive');
+        region.setAttribute('aria-atomic', 'true');
+        region.className = 'brivan-unseen';
+        document.body.appendChild(region);
+    }
+    const line = document.createElement('p');
+    line.textContent = UTF8ToString(words);
+    region.replaceChildren(line);
+});
+
+namespace {
+void tellPage(const std::string& words) { brivan_tell_page(words.c_str()); }
+}  // namespace
+#endif
+
 namespace brivan::ui::speech {
 
 namespace {
@@ -186,7 +212,12 @@ QWidget* noticeOf(QWidget* window) {
 
 // The one route by which words reach the screen reader, chosen by what Qt offers.
 void announce(QWidget* window, const QString& said) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#if defined(Q_OS_WASM)
+    // Qt's mirror of the controls in the page has no announcement (Qt 6.8): the words go to a
+    // live region of the page, which the browser hands to VoiceOver, TalkBack or NVDA.
+    Q_UNUSED(window);
+    tellPage(said.toStdString());
+#elif QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Qt's own announcement: AT-SPI's announcement on Linux, a UI Automation notification on
     // Windows. Assertive, because the words answer the key the pilot just pressed: they must not
     // wait behind, or be dropped after, the reading of the control that took the focus, and a

@@ -10,7 +10,7 @@ namespace brivan::ui {
 
 namespace {
 
-[[maybe_unused]] const char* designedFamily(Face face) {
+[[maybe_unused]] const char* designedFamily(Face face) {  // asked for on Linux only
     switch (face) {
     case Face::TimesNewRoman: return "Times New Roman";
     case Face::Arial: return "Arial";
@@ -30,6 +30,17 @@ const QString& family(Face face) {
     static const std::array<QString, 3> families = {QString::fromLatin1(installedFamily(Face::MsSansSerif)),
                                                     QString::fromLatin1(installedFamily(Face::TimesNewRoman)),
                                                     QString::fromLatin1(installedFamily(Face::Arial))};
+#elif defined(Q_OS_WASM)
+    // A browser offers no system fonts (Qt's own DejaVu Sans aside, which is wider and clips):
+    // the stand-ins are compiled in and registered here, before the first font is made.
+    static const std::array<QString, 3> families = [] {
+        for (const char* file : {":/liberation/LiberationSans-Regular.ttf", ":/liberation/LiberationSans-Bold.ttf",
+                                 ":/liberation/LiberationSerif-Regular.ttf", ":/liberation/LiberationSerif-Bold.ttf"})
+            if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) qWarning("Font %s not loaded", file);
+        return std::array<QString, 3>{QString::fromLatin1(installedFamily(Face::MsSansSerif)),
+                                      QString::fromLatin1(installedFamily(Face::TimesNewRoman)),
+                                      QString::fromLatin1(installedFamily(Face::Arial))};
+    }();
 #else
     static const std::array<QString, 3> families = [] {
         // The installed families only: asking whether a family exists would also resolve

@@ -202,7 +202,9 @@ void Form::show() {
             window_->move(frame.topLeft());
         }
     }
-    window_->show();
+    // At its designed size: show() opens a window full-screen where the platform opens windows so
+    // (in a browser); everywhere else the two do the same.
+    window_->setVisible(true);
     window_->activateWindow();
 
     const ControlSpec* first = nullptr;

@@ -123,7 +123,12 @@ private:
 
 }  // namespace
 
-void preloadPictures() { Store::instance().preload(); }
+void preloadPictures() {
+#if !defined(Q_OS_WASM)
+    Store::instance().preload();
+#endif
+    // The browser build is single-threaded: each picture is decoded when first shown.
+}
 
 void firstScreenShown() { Store::instance().releaseRest(); }
 

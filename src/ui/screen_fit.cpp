@@ -10,6 +10,9 @@
 #if defined(_WIN32)
 #include <windows.h>
 #endif
+#if defined(__EMSCRIPTEN__)
+#include "ui/web_page.h"
+#endif
 
 namespace brivan::ui {
 
@@ -64,6 +67,11 @@ void fitDisplayScaleToScreen() {
     std::snprintf(factor, sizeof factor, "%.6f", scale / desktop);
     SetEnvironmentVariableA("QT_SCALE_FACTOR", factor);
     _putenv_s("QT_SCALE_FACTOR", factor);
+#elif defined(__EMSCRIPTEN__)
+    // In the browser the page is the screen, and no window manager keeps a window on it: below the
+    // largest window's size, title bar and border included, the screens are scaled down to fit,
+    // and fitted again whenever the page changes size (a tablet turned).
+    page::fitScreens(largestWindow(), page::kFrame);
 #endif
 }
 
