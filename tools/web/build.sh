@@ -10,18 +10,9 @@ logs="$out/logs"
 version="$(sed -n 's/^project(brivan VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 rm -rf "$logs" && mkdir -p "$logs"
 
-step() {  # step "WHAT IS DONE" LOG_NAME COMMAND...
-  local what=$1 log="$logs/$2.log"
-  shift 2
-  local started=$SECONDS
-  echo "== $what"
-  if ! "$@" >"$log" 2>&1; then
-    echo "tools/web.sh stopped: $what failed; its log is $log" >&2
-    tail -n 5 "$log" | sed 's/^/   | /' >&2
-    exit 1
-  fi
-  echo "   done in $((SECONDS - started)) s"
-}
+step_script=tools/web.sh
+# shellcheck source=../steps.sh
+source "$source_dir/tools/steps.sh"
 
 # Emscripten and binaryen; Debian's host Qt tools (moc, rcc); the fonts compiled in and the tool
 # that keeps of them what the screens need; what the
