@@ -82,7 +82,7 @@ uia_client() {  # a UI Automation client of our own, attached during the walk as
 }
 
 qt_version_of_shipped_dll() {  # Qt6Core.dll's own version record, as Windows shows it
-  wrestool -x -t16 "$out/zip-contents/$folder/Qt6Core.dll" | strings -el | grep -A1 -x FileVersion | tail -n 1
+  wrestool --raw -x -t16 "$out/zip-contents/$folder/Qt6Core.dll" | strings -el | grep -A1 -x FileVersion | tail -n 1
 }
 
 package() {

@@ -6,6 +6,7 @@ through Wine's replacement table: without these, "Arial" falls to whatever face 
 The glyphs stay Liberation's; only the names change.
 
 Usage: windows_font_names.py OUTPUT_FOLDER
+Prints "FONT NAME (TrueType)=FILE" for each, as Windows lists its fonts in the registry.
 """
 import os
 import sys
@@ -31,7 +32,9 @@ def main():
             for record in font["name"].names:
                 if record.nameID in names:
                     record.string = names[record.nameID]
-            font.save(os.path.join(out, f"{family.replace(' ', '')}-{style_file}.ttf"))
+            file = f"{family.replace(' ', '')}-{style_file}.ttf"
+            font.save(os.path.join(out, file))
+            print(f"{full} (TrueType)={file}")  # for the registry's font list
 
 
 if __name__ == "__main__":

@@ -21,7 +21,11 @@ if [ ! -f "$WINEPREFIX/.brivan-ready" ]; then
   mkdir -p "$WINEPREFIX"
   wine wineboot --init >/dev/null 2>&1 && wineserver -w
   # Arial and Times New Roman as a Windows machine has them: their metric twins under their names.
-  python3 "$here/windows_font_names.py" "$WINEPREFIX/drive_c/windows/Fonts"
+  # Windows finds its fonts through the registry's font list: each copy is entered there.
+  python3 "$here/windows_font_names.py" "$WINEPREFIX/drive_c/windows/Fonts" | while IFS== read -r name file; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v "$name" /d "$file" /f >/dev/null 2>&1
+  done
+  wineserver -w
   touch "$WINEPREFIX/.brivan-ready"
 fi
 exec wine "$@"
