@@ -122,7 +122,7 @@ expect_only_window() {  # waits until the one window of the program shown has th
 }
 shoot() { import -window root "$shots/$1.png"; }
 read_text() {  # the text OCR finds in a screenshot, on one line (enlarged and grey, it reads better)
-  convert "$shots/$1.png" -colorspace Gray -resize 300% "$work/ocr.png"
+  convert "$shots/$1.png" -colorspace Gray -resize "$((30000 / ${percent:-100}))%" "$work/ocr.png"  # text at 3x its 100 % size
   tesseract "$work/ocr.png" - 2>/dev/null | tr '\n' ' ' | tr -s ' ' | sed "s/[’‘]/'/g"
 }
 expect_text() {  # screenshot text
