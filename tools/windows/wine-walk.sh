@@ -127,7 +127,7 @@ read_text() {  # read_text SHOT ENLARGEMENT: the text OCR finds, on one line (en
 }
 expect_text() {  # screenshot text; OCR misses lines at some enlargements, so three are tried
   local size text
-  for size in 300 200 400; do
+  for size in 300 200 100 150; do
     text="$(read_text "$1" "$size")"
     grep -qF "$2" <<<"$text" && { pass "the screen $1 shows \"$2\""; return 0; }
   done
