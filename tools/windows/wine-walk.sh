@@ -125,7 +125,7 @@ read_text() {  # read_text SHOT ENLARGEMENT: the text OCR finds, on one line (en
   convert "$shots/$1.png" -colorspace Gray -resize "$2%" "$work/ocr.png"
   tesseract "$work/ocr.png" - 2>/dev/null | tr '\n' ' ' | tr -s ' ' | sed "s/[’‘]/'/g"
 }
-expect_text() {  # screenshot text; OCR misses lines at some enlargements, so three are tried
+expect_text() {  # screenshot text; OCR misses lines at some sizes, so several are tried
   local size text
   for size in 300 200 100 150; do
     text="$(read_text "$1" "$size")"
