@@ -40,8 +40,8 @@ namespace {
                                &resultsLayout(ResultsOf::Annunciators),
                                &resultsLayout(ResultsOf::MemoryItems)};
     for (const Layout* layout : layouts) {
-        largest.width = std::max(largest.width, layout->window.width / 15);  // 15 twips a pixel
-        largest.height = std::max(largest.height, layout->window.height / 15);
+        largest.width = std::max(largest.width, layout->window.width / kTwipsPerPixel);
+        largest.height = std::max(largest.height, layout->window.height / kTwipsPerPixel);
     }
     return largest;
 }
