@@ -3,13 +3,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
 #include <algorithm>
 #include <string>
@@ -22,6 +20,7 @@
 #include "ui/form_window.h"
 #include "ui/pictures.h"
 #include "ui/qt_colour.h"
+#include "ui/window_placement.h"
 
 namespace brivan::ui {
 
@@ -195,13 +194,7 @@ void Form::onClick(std::string_view name, std::function<void()> handler) {
 void Form::onFrameClose(std::function<void()> handler) { window_->frameClose = std::move(handler); }
 
 void Form::show() {
-    if (layout_.window.centred) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = window_->rect();
-            frame.moveCenter(screen->availableGeometry().center());
-            window_->move(frame.topLeft());
-        }
-    }
+    if (layout_.window.centred) centreOnScreen(window_);
     // At its designed size: show() opens a window full-screen where the platform opens windows so
     // (in a browser); everywhere else the two do the same.
     window_->setVisible(true);

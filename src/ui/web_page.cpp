@@ -10,6 +10,8 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "ui/window_placement.h"
+
 // The page's whole area, as Qt's screen takes it: an on-screen keyboard that opens over it does not
 // make the screens smaller.
 EM_JS(double, brivan_page_fitting_scale, (int width, int height), {
@@ -51,14 +53,6 @@ double fittingScale() { return brivan_page_fitting_scale(fitted.width, fitted.he
 // A screen's window, not a drop-down list or a tool tip.
 bool isScreenWindow(const QWidget* widget) { return widget->windowType() == Qt::Window; }
 
-void centre(QWidget* window) {
-    if (const QScreen* screen = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
-}
-
 // No window manager places a window in the page: every screen opens in the middle of it, the
 // terms screen too.
 class CentresScreens final : public QObject {
@@ -66,7 +60,7 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Show && object->isWidgetType() && isScreenWindow(static_cast<QWidget*>(object)))
-            centre(static_cast<QWidget*>(object));
+            centreOnScreen(static_cast<QWidget*>(object));
         return false;
     }
 };
@@ -84,9 +78,8 @@ void refit() {
         QWindow* handle = window->windowHandle();
         if (!window->isVisible() || !isScreenWindow(window) || !handle) continue;
         const QMargins frame = handle->frameMargins();
-        QRect outer = QRect(QPoint(), window->size()).marginsAdded(frame);
-        outer.moveCenter(screen->availableGeometry().center());
-        handle->setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), window->size()));
+        const QPoint whole = centredFramePosition(window->size(), frame, screen->availableGeometry());
+        handle->setGeometry(QRect(whole + QPoint(frame.left(), frame.top()), window->size()));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/form.h"
 #include "ui/layouts/layouts.h"
 #include "ui/pictures.h"
+#include "ui/window_placement.h"
 
 using namespace brivan::ui;
 
@@ -90,10 +91,23 @@ private slots:
     void defaultButtonAndIconWhereDesigned() {
         Form quiz(limitationsLayout());
         quiz.show();
+        // Away from the buttons, where Enter goes to the default one: a focused button stands in
+        // for it while it has the focus.
+        quiz.control("txtAnswer")->setFocus();
         QVERIFY(static_cast<QPushButton*>(quiz.control("cmdEnteranswer"))->isDefault());
         QVERIFY(!quiz.window()->windowIcon().isNull());
         Form intro(introLayout());
         QVERIFY(intro.window()->windowIcon().isNull());
+    }
+
+    void wholeWindowCentredAndItsTitleBarOnTheWorkArea() {
+        // The terms screen at 175 % on 1920 x 1080 under Wine: 1320 x 1000 inside a frame of
+        // 7, 24, 7, 7. Centring the client area alone put the frame's foot 2 pixels off the screen.
+        const QMargins frame(7, 24, 7, 7);
+        QCOMPARE(centredFramePosition({1320, 1000}, frame, {0, 0, 1920, 1080}), QPoint(293, 24));
+        QCOMPARE(centredFramePosition({1320, 1000}, frame, {0, 40, 1920, 1040}), QPoint(293, 44));
+        // Taller and wider than the work area: the title bar stays on it.
+        QCOMPARE(centredFramePosition({1320, 1000}, frame, {100, 0, 1266, 728}), QPoint(100, 0));
     }
 
     void accessKeysPressAtOnce() {
