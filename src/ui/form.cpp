@@ -194,7 +194,7 @@ void Form::onClick(std::string_view name, std::function<void()> handler) {
 void Form::onFrameClose(std::function<void()> handler) { window_->frameClose = std::move(handler); }
 
 void Form::show() {
-    if (layout_.window.centred) centreOnScreen(window_);
+    placeOnScreen(window_, layout_.window.centred);
     // At its designed size: show() opens a window full-screen where the platform opens windows so
     // (in a browser); everywhere else the two do the same.
     window_->setVisible(true);

@@ -60,7 +60,7 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Show && object->isWidgetType() && isScreenWindow(static_cast<QWidget*>(object)))
-            centreOnScreen(static_cast<QWidget*>(object));
+            placeOnScreen(static_cast<QWidget*>(object), true);
         return false;
     }
 };

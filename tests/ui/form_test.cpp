@@ -100,7 +100,7 @@ private slots:
         QVERIFY(intro.window()->windowIcon().isNull());
     }
 
-    void wholeWindowCentredAndItsTitleBarOnTheWorkArea() {
+    void windowsOpenWithTheirWholeFrameOnTheWorkArea() {
         // The terms screen at 175 % on 1920 x 1080 under Wine: 1320 x 1000 inside a frame of
         // 7, 24, 7, 7. Centring the client area alone put the frame's foot 2 pixels off the screen.
         const QMargins frame(7, 24, 7, 7);
@@ -108,6 +108,11 @@ private slots:
         QCOMPARE(centredFramePosition({1320, 1000}, frame, {0, 40, 1920, 1040}), QPoint(293, 44));
         // Taller and wider than the work area: the title bar stays on it.
         QCOMPARE(centredFramePosition({1320, 1000}, frame, {100, 0, 1266, 728}), QPoint(100, 0));
+        // The terms screen where Wine's desktop put it at 175 %: its foot 2 pixels off the screen.
+        QCOMPARE(framePositionOnWorkArea({277, 51, 1334, 1031}, {0, 0, 1920, 1080}), QPoint(277, 49));
+        QCOMPARE(framePositionOnWorkArea({-5, 10, 800, 600}, {0, 0, 1920, 1080}), QPoint(0, 10));
+        QCOMPARE(framePositionOnWorkArea({1500, 10, 800, 600}, {0, 0, 1920, 1080}), QPoint(1120, 10));
+        QCOMPARE(framePositionOnWorkArea({277, 51, 1334, 1031}, {0, 0, 1366, 728}), QPoint(32, 0));
     }
 
     void accessKeysPressAtOnce() {

@@ -28,4 +28,25 @@ if [ ! -f "$WINEPREFIX/.brivan-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.brivan-ready"
 fi
+# Wine keeps every Unix variable whose name starts with QT_ from Windows programs (they would be
+# another Qt's): the tests' own (QT_QPA_PLATFORM, QT_SCALE_FACTOR, QT_PLUGIN_PATH) go through the
+# user's environment in the prefix's registry instead, which Wine gives every program it starts.
+# Those of the run before that are not set now are removed; unchanged, the registry is left alone.
+qt_environment() {
+  local name value
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Environment]\r\n'
+  [ -f "$WINEPREFIX/.brivan-qt-names" ] && while read -r name; do
+    [ -n "${!name+set}" ] || printf '"%s"=-\r\n' "$name"
+  done <"$WINEPREFIX/.brivan-qt-names"
+  while IFS='=' read -r name value; do
+    value=${value//\\/\\\\}
+    printf '"%s"="%s"\r\n' "$name" "${value//\"/\\\"}"
+  done < <(env | grep '^QT_' | sort)
+}
+wanted="$(qt_environment)"
+if [ "$wanted" != "$(cat "$WINEPREFIX/.brivan-qt-environment.reg" 2>/dev/null)" ]; then
+  printf '%s' "$wanted" >"$WINEPREFIX/.brivan-qt-environment.reg"
+  wine reg import 'Z:'"${WINEPREFIX//\//\\}"'\.brivan-qt-environment.reg' >/dev/null 2>&1
+  env | sed -n 's/^\(QT_[^=]*\)=.*/\1/p' >"$WINEPREFIX/.brivan-qt-names"
+fi
 exec wine "$@"
