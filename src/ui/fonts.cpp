@@ -24,12 +24,17 @@ namespace {
 // for. MS Sans Serif has no metric twin; Liberation Sans at the same size is the closest in width
 // (DejaVu Sans, fontconfig's own fallback, is some 13 % wider and clips). The family is settled
 // once per run: asking Qt for a missing family makes it look for fallbacks at every new font.
+[[maybe_unused]] std::array<QString, 3> standIns() {
+    std::array<QString, 3> families;
+    for (Face f : {Face::MsSansSerif, Face::TimesNewRoman, Face::Arial})
+        families[static_cast<size_t>(f)] = QString::fromLatin1(installedFamily(f));
+    return families;
+}
+
 const QString& family(Face face) {
 #if defined(Q_OS_WIN)
     // Windows has the stand-ins themselves: asked for by name, without reading the font list.
-    static const std::array<QString, 3> families = {QString::fromLatin1(installedFamily(Face::MsSansSerif)),
-                                                    QString::fromLatin1(installedFamily(Face::TimesNewRoman)),
-                                                    QString::fromLatin1(installedFamily(Face::Arial))};
+    static const std::array<QString, 3> families = standIns();
 #elif defined(Q_OS_WASM)
     // A browser offers no system fonts (Qt's own DejaVu Sans aside, which is wider and clips):
     // the stand-ins are compiled in and registered here, before the first font is made.
@@ -37,9 +42,7 @@ const QString& family(Face face) {
         for (const char* file : {":/liberation/LiberationSans-Regular.ttf", ":/liberation/LiberationSans-Bold.ttf",
                                  ":/liberation/LiberationSerif-Regular.ttf", ":/liberation/LiberationSerif-Bold.ttf"})
             if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) qWarning("Font %s not loaded", file);
-        return std::array<QString, 3>{QString::fromLatin1(installedFamily(Face::MsSansSerif)),
-                                      QString::fromLatin1(installedFamily(Face::TimesNewRoman)),
-                                      QString::fromLatin1(installedFamily(Face::Arial))};
+        return standIns();
     }();
 #else
     static const std::array<QString, 3> families = [] {

@@ -6,7 +6,7 @@ through Wine's replacement table: without these, "Arial" falls to whatever face 
 The glyphs stay Liberation's; only the names change.
 
 Usage: windows_font_names.py OUTPUT_FOLDER
-Prints "FONT NAME (TrueType)=FILE" for each, as Windows lists its fonts in the registry.
+Prints a registry file that enters each copy in Windows' font list, where Windows finds its fonts.
 """
 import os
 import sys
@@ -23,6 +23,8 @@ def main():
         sys.exit(__doc__)
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
+    print("Windows Registry Editor Version 5.00\r\n\r")
+    print("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\r")
     for source, family in TWINS.items():
         for style_file, style in STYLES.items():
             font = TTFont(os.path.join(LIBERATION, f"{source}-{style_file}.ttf"))
@@ -34,7 +36,7 @@ def main():
                     record.string = names[record.nameID]
             file = f"{family.replace(' ', '')}-{style_file}.ttf"
             font.save(os.path.join(out, file))
-            print(f"{full} (TrueType)={file}")  # for the registry's font list
+            print(f'"{full} (TrueType)"="{file}"\r')
 
 
 if __name__ == "__main__":

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs a cross-built Windows test program under Wine (CMake's CROSSCOMPILING_EMULATOR): in a Wine
 # prefix of its own ($BRIVAN_WINE_PREFIX, made on first use), finding Qt's DLLs and plugins and
-# the MinGW runtime where the build left them, with the test's own environment (Wine hands the
-# Unix environment to the Windows program: QT_QPA_PLATFORM=offscreen and the rest).
+# the MinGW runtime where the build left them, with the test's own environment (QT_QPA_PLATFORM
+# and the rest, handed over as below) and the fonts a Windows machine has.
 # Usage: wine-run.sh PROGRAM.exe [ARGUMENTS...]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -20,33 +20,26 @@ if [ ! -f "$WINEPREFIX/.brivan-ready" ]; then
   rm -rf "$WINEPREFIX"  # whatever an interrupted start left
   mkdir -p "$WINEPREFIX"
   wine wineboot --init >/dev/null 2>&1 && wineserver -w
-  # Arial and Times New Roman as a Windows machine has them: their metric twins under their names.
-  # Windows finds its fonts through the registry's font list: each copy is entered there.
-  python3 "$here/windows_font_names.py" "$WINEPREFIX/drive_c/windows/Fonts" | while IFS== read -r name file; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v "$name" /d "$file" /f >/dev/null 2>&1
-  done
-  wineserver -w
+  bash "$here/wine-fonts.sh"
   touch "$WINEPREFIX/.brivan-ready"
 fi
 # Wine keeps every Unix variable whose name starts with QT_ from Windows programs (they would be
-# another Qt's): the tests' own (QT_QPA_PLATFORM, QT_SCALE_FACTOR, QT_PLUGIN_PATH) go through the
-# user's environment in the prefix's registry instead, which Wine gives every program it starts.
-# Those of the run before that are not set now are removed; unchanged, the registry is left alone.
-qt_environment() {
-  local name value
+# another Qt's): the tests' own go through the user's environment in the prefix's registry, which
+# Wine gives every program it starts, and those of the test before that are not set now are
+# removed. Unchanged, the registry is left alone.
+reg="$WINEPREFIX/drive_c/brivan-qt-environment.reg"
+wanted="$(
   printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Environment]\r\n'
-  [ -f "$WINEPREFIX/.brivan-qt-names" ] && while read -r name; do
+  for name in $(sed -n 's/^"\(QT_[^"]*\)"=".*/\1/p' "$reg" 2>/dev/null); do
     [ -n "${!name+set}" ] || printf '"%s"=-\r\n' "$name"
-  done <"$WINEPREFIX/.brivan-qt-names"
+  done
   while IFS='=' read -r name value; do
     value=${value//\\/\\\\}
     printf '"%s"="%s"\r\n' "$name" "${value//\"/\\\"}"
   done < <(env | grep '^QT_' | sort)
-}
-wanted="$(qt_environment)"
-if [ "$wanted" != "$(cat "$WINEPREFIX/.brivan-qt-environment.reg" 2>/dev/null)" ]; then
-  printf '%s' "$wanted" >"$WINEPREFIX/.brivan-qt-environment.reg"
-  wine reg import 'Z:'"${WINEPREFIX//\//\\}"'\.brivan-qt-environment.reg' >/dev/null 2>&1
-  env | sed -n 's/^\(QT_[^=]*\)=.*/\1/p' >"$WINEPREFIX/.brivan-qt-names"
+)"
+if [ "$wanted" != "$(cat "$reg" 2>/dev/null)" ]; then
+  printf '%s' "$wanted" >"$reg"
+  wine reg import 'C:\brivan-qt-environment.reg' >/dev/null 2>&1
 fi
 exec wine "$@"

@@ -71,17 +71,7 @@ wine winecfg -v win10 >>"$work/wineboot.log" 2>&1  # Qt 6 is made for Windows 10
 # the window manager only stacks and focuses the windows: a window is measured whole, as Windows
 # places it. (Drawn by openbox, the title bar came on top of Wine's idea of the window's top.)
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-# The fonts a Windows machine has. Debian's Wine leaves its own (MS Sans Serif, Tahoma...) out of
-# a new prefix; they go where Windows keeps them. Times New Roman and Arial are not Wine's: their
-# metric twins, the Liberation fonts, are put down under those names.
-fonts=/usr/share/wine/fonts
-[ -d "$fonts" ] || fail "Wine's fonts (fonts-wine) are missing"
-cp "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
-# Windows finds its fonts through the registry's font list: each copy is entered there.
-python3 "$(dirname "$0")/windows_font_names.py" "$WINEPREFIX/drive_c/windows/Fonts" | while IFS== read -r name file; do
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v "$name" /d "$file" /f >/dev/null
-done
-"$wineserver" -w
+bash "$(dirname "$0")/wine-fonts.sh" || fail "the fonts could not be put into the Wine prefix"
 
 # --- Install, silently, per machine.
 folder="$WINEPREFIX/drive_c/Program Files/Brivan Review Program"
