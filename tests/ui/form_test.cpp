@@ -1,6 +1,7 @@
 // The window builder: what a layout table becomes on screen.
 #include <QComboBox>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +46,11 @@ private slots:
         QCOMPARE(form.control("imgBrivan")->geometry(), QRect(216, 80, 360, 245));
         QCOMPARE(Form(annunciatorsLayout()).window()->size(), QSize(757, 573));
         QCOMPARE(Form(introLayout()).window()->size(), QSize(761, 576));
+    }
+
+    void runsOnThePlatformItWasGiven() {
+        if (!qEnvironmentVariableIsSet("BRIVAN_TEST_PLATFORM")) QSKIP("run outside CTest");
+        QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("BRIVAN_TEST_PLATFORM"));
     }
 
     void fontsAreTheDesignedOnesOrTheirStandIns() {

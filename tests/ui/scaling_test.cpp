@@ -9,6 +9,7 @@
 // above scale 1, and from the ordinary ones, untouched, at 1; the window icon likewise at 1 and 2.
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -235,9 +236,11 @@ class ScalingTest : public QObject {
 private slots:
     void initTestCase() { here = walk(); }
 
-    void runsAtTheScaleItWasGiven() {
-        const qreal expected = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    void runsAtTheScaleAndOnThePlatformItWasGiven() {
+        const qreal expected = qEnvironmentVariable("BRIVAN_TEST_SCALE", QStringLiteral("1")).toDouble();
         QCOMPARE(scale(), expected);
+        if (qEnvironmentVariableIsSet("BRIVAN_TEST_PLATFORM"))
+            QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("BRIVAN_TEST_PLATFORM"));
         Program p;
         const QPixmap shot = p.window()->grab();
         QCOMPARE(shot.devicePixelRatio(), expected);
