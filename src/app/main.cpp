@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "shell/navigator.h"
-#include "ui/font_warm_up.h"
-#include "ui/pictures.h"
-#include "ui/platform.h"
-#include "ui/screen_fit.h"
+#include "ui/qt/display_scale.h"
+#include "ui/qt/font_warm_up.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
     // Qt aborts with a cryptic message when there is no display; a pilot gets a plain sentence.

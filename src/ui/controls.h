@@ -1,25 +1,20 @@
 #pragma once
-// Handles on the controls of a loaded screen: small values over the real widgets, with just the
+// Handles on the controls of a loaded screen: small values over the real controls, with just the
 // operations the screens need. No toolkit header is included here, so the quiz engines never
-// see one. A handle is valid while its screen is loaded; like a pointer, a const handle can
-// still change its control.
+// see one, and the same engines run on every screen backend. A handle is valid while its screen
+// is loaded; like a pointer, a const handle can still change its control.
 #include <string>
 #include <string_view>
 
 #include "ui/colour.h"
 
-class QLabel;
-class QLineEdit;
-class QComboBox;
-class QRadioButton;
-class QPushButton;
-class QWidget;
-
 namespace brivan::ui {
+
+class ControlPeer;
 
 class Label {
 public:
-    explicit Label(QLabel* widget) : w_(widget) {}
+    explicit Label(ControlPeer* peer) : p_(peer) {}
     std::string caption() const;
     void setCaption(std::string_view text) const;
     Colour foreColor() const;
@@ -32,35 +27,35 @@ public:
     void setBold(bool bold) const;
 
 private:
-    QLabel* w_;
+    ControlPeer* p_;
 };
 
 class TextBox {
 public:
-    explicit TextBox(QLineEdit* widget) : w_(widget) {}
+    explicit TextBox(ControlPeer* peer) : p_(peer) {}
     std::string text() const;
     void setText(std::string_view text) const;
     void setFocus() const;
 
 private:
-    QLineEdit* w_;
+    ControlPeer* p_;
 };
 
 class ComboBox {
 public:
-    explicit ComboBox(QComboBox* widget) : w_(widget) {}
+    explicit ComboBox(ControlPeer* peer) : p_(peer) {}
     std::string text() const;
     void setText(std::string_view text) const;
     bool isVisible() const;
     void setVisible(bool visible) const;
 
 private:
-    QComboBox* w_;
+    ControlPeer* p_;
 };
 
 class OptionButton {
 public:
-    explicit OptionButton(QRadioButton* widget) : w_(widget) {}
+    explicit OptionButton(ControlPeer* peer) : p_(peer) {}
     bool isVisible() const;
     void setVisible(bool visible) const;
     bool isSelected() const;
@@ -68,17 +63,17 @@ public:
     void clearSelection() const;
 
 private:
-    QRadioButton* w_;
+    ControlPeer* p_;
 };
 
 class Button {
 public:
-    explicit Button(QPushButton* widget) : w_(widget) {}
+    explicit Button(ControlPeer* peer) : p_(peer) {}
     std::string caption() const;
     void setFocus() const;
 
 private:
-    QPushButton* w_;
+    ControlPeer* p_;
 };
 
 }  // namespace brivan::ui

@@ -55,7 +55,7 @@ struct ControlSpec {
     ControlKind kind;
     int left, top, width, height;
     int tab = kNoTab;
-    std::string_view text{};  // caption of a label or button, text of a box, resource of a picture
+    std::string_view text{};  // caption of a label or button, text of a box, name of a picture
     FontSpec font = kDefaultFont;
     std::optional<Colour> fore{};
     std::optional<Colour> back{};
@@ -63,6 +63,7 @@ struct ControlSpec {
     Align align = Align::Left;
     Role role = Role::None;
     std::span<const std::string_view> items{};  // the list of a drop-down box
+    bool numeric = false;  // a box that takes a number: a tablet offers its digit keyboard first
     Speech speech{};
 };
 

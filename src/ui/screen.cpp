@@ -9,7 +9,7 @@ Screen::~Screen() = default;
 
 void Screen::load() {
     if (form_) return;
-    form_ = std::make_unique<Form>(layout_);
+    form_ = openForm(layout_);
     form_->onFrameClose([this] { services_.moves.closedByFrame(id_); });
     bindHandlers(*form_);
     Form_Load();

@@ -2,17 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "ui/layouts/layouts.h"
-
-#if defined(_WIN32)
-#include <windows.h>
-#endif
-#if defined(__EMSCRIPTEN__)
-#include "ui/web_page.h"
-#endif
 
 namespace brivan::ui {
 
@@ -28,9 +19,7 @@ double largestFittingScale(double desktopScale, Size window, Size frame, Size wo
     return 1.0;
 }
 
-namespace {
-
-[[maybe_unused]] Size largestWindow() {
+Size largestWindow() {
     Size largest{0, 0};
     const Layout* layouts[] = {&introLayout(),
                                &limitationsLayout(),
@@ -44,35 +33,6 @@ namespace {
         largest.height = std::max(largest.height, layout->window.height / kTwipsPerPixel);
     }
     return largest;
-}
-
-}  // namespace
-
-void fitDisplayScaleToScreen() {
-#if defined(_WIN32)
-    if (std::getenv("QT_SCALE_FACTOR")) return;
-    // The awareness Qt would set itself, set first so that the numbers below are device pixels.
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    const UINT dpi = GetDpiForSystem();
-    RECT work{};
-    if (dpi == 0 || !SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
-    const Size frame{2 * (GetSystemMetricsForDpi(SM_CXSIZEFRAME, 96) + GetSystemMetricsForDpi(SM_CXPADDEDBORDER, 96)),
-                     GetSystemMetricsForDpi(SM_CYCAPTION, 96) +
-                         2 * (GetSystemMetricsForDpi(SM_CYSIZEFRAME, 96) + GetSystemMetricsForDpi(SM_CXPADDEDBORDER, 96))};
-    const double desktop = dpi / 96.0;
-    const double scale =
-        largestFittingScale(desktop, largestWindow(), frame, {int(work.right - work.left), int(work.bottom - work.top)});
-    if (scale >= desktop) return;
-    char factor[32];
-    std::snprintf(factor, sizeof factor, "%.6f", scale / desktop);
-    SetEnvironmentVariableA("QT_SCALE_FACTOR", factor);
-    _putenv_s("QT_SCALE_FACTOR", factor);
-#elif defined(__EMSCRIPTEN__)
-    // In the browser the page is the screen, and no window manager keeps a window on it: below the
-    // largest window's size, title bar and border included, the screens are scaled down to fit,
-    // and fitted again whenever the page changes size (a tablet turned).
-    page::fitScreens(largestWindow(), page::kFrame);
-#endif
 }
 
 }  // namespace brivan::ui

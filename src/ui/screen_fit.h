@@ -14,11 +14,7 @@ struct Size {
 // (title bar and borders, summed per axis) at 100 %, and the work area in device pixels.
 double largestFittingScale(double desktopScale, Size window, Size frame, Size workArea);
 
-// Called before the application object exists: where the desktop's scale would make the largest
-// window leave the work area, has Qt scale by the fitting factor instead (QT_SCALE_FACTOR).
-// Does nothing where the pilot has set QT_SCALE_FACTOR, or where the platform fits windows itself.
-// In the browser, where the largest window would not be seen whole in the page, scales the
-// screens down to the page's size.
-void fitDisplayScaleToScreen();
+// The client size of the largest screen, in pixels at 100 %.
+Size largestWindow();
 
 }  // namespace brivan::ui

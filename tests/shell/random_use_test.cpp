@@ -195,7 +195,7 @@ public:
         if (loaded != 1) return std::to_string(loaded) + " screens loaded";
         ++seen[static_cast<size_t>(current->id())];
         if (windows != 1) return std::to_string(windows) + " windows open";
-        if (!current->form().window()->isVisible()) return "the loaded screen is not shown";
+        if (!brivan::ui::QtForm::of(current->form()).window()->isVisible()) return "the loaded screen is not shown";
 
         if (auto f = figuresOf(current)) {
             const auto& s = *f->score;

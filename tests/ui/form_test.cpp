@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/fonts.h"
-#include "ui/form.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/qt_form.h"
 #include "ui/layouts/layouts.h"
-#include "ui/pictures.h"
-#include "ui/window_placement.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/window_placement.h"
 
 using namespace brivan::ui;
 
@@ -30,22 +30,22 @@ private slots:
         // The reader holds the other screens' pictures back until the terms screen is up; a
         // screen that asks for one earlier gets it all the same.
         preloadPictures();
-        QCOMPARE(picture(":/aircraft.jpg").size(), QSize(360, 245));
-        QCOMPARE(picture(":/disclaimer.gif").size(), QSize(534, 132));
+        QCOMPARE(picture("aircraft.jpg").size(), QSize(360, 245));
+        QCOMPARE(picture("disclaimer.gif").size(), QSize(534, 132));
         firstScreenShown();
-        QCOMPARE(picture(":/logo.gif").size(), QSize(340, 80));
+        QCOMPARE(picture("logo.gif").size(), QSize(340, 80));
     }
 
     void windowSizeCaptionAndPositionsInPixels() {
-        Form form(limitationsLayout());
+        QtForm form(limitationsLayout());
         QWidget* w = form.window();
         QCOMPARE(w->windowTitle(), QString("Brivan 2000 Limitations"));
         QCOMPARE(w->size(), QSize(792, 576));
         QCOMPARE(form.control("cmdEnter")->geometry(), QRect(360, 368, 89, 32));
         QCOMPARE(form.control("lblQuestion")->geometry(), QRect(152, 312, 489, 57));
         QCOMPARE(form.control("imgBrivan")->geometry(), QRect(216, 80, 360, 245));
-        QCOMPARE(Form(annunciatorsLayout()).window()->size(), QSize(757, 573));
-        QCOMPARE(Form(introLayout()).window()->size(), QSize(761, 576));
+        QCOMPARE(QtForm(annunciatorsLayout()).window()->size(), QSize(757, 573));
+        QCOMPARE(QtForm(introLayout()).window()->size(), QSize(761, 576));
     }
 
     void runsOnThePlatformItWasGiven() {
@@ -54,7 +54,7 @@ private slots:
     }
 
     void fontsAreTheDesignedOnesOrTheirStandIns() {
-        Form form(limitationsLayout());
+        QtForm form(limitationsLayout());
         const QFont question = form.control("lblQuestion")->font();
         QCOMPARE(QFontInfo(question).family(), QString(installedFamily(Face::TimesNewRoman)));
         QVERIFY(question.bold());
@@ -63,25 +63,25 @@ private slots:
         QCOMPARE(QFontInfo(form.control("cmdTerms")->font()).family(),
                  QString(installedFamily(Face::MsSansSerif)));
         QCOMPARE(QFontInfo(form.control("lblResponse")->font()).pixelSize(), 16);  // MSS 12
-        Form ann(annunciatorsLayout());
+        QtForm ann(annunciatorsLayout());
         QCOMPARE(QFontInfo(ann.control("lblAnn")->font()).family(), QString(installedFamily(Face::Arial)));
         QCOMPARE(QFontInfo(ann.control("lblAnn")->font()).pixelSize(), 13);  // 9.75 pt
     }
 
     void firstListedIsDrawnOnTop() {
-        Form form(limitationsLayout());
+        QtForm form(limitationsLayout());
         // The question label hides the photograph's bottom strip.
         QCOMPARE(labelAt(form.window(), 300, 320)->objectName(), QString("lblQuestion"));
         QCOMPARE(labelAt(form.window(), 300, 300)->objectName(), QString("imgBrivan"));
         // The logo stands in front of the banner strip.
         QCOMPARE(labelAt(form.window(), 300, 40)->objectName(), QString("Image2"));
         QCOMPARE(labelAt(form.window(), 50, 40)->objectName(), QString("Label1"));
-        Form ann(annunciatorsLayout());
+        QtForm ann(annunciatorsLayout());
         QCOMPARE(labelAt(ann.window(), 360, 125)->objectName(), QString("lblAnn"));
     }
 
     void tabOrderFollowsTheTable() {
-        Form form(limitationsLayout());
+        QtForm form(limitationsLayout());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(form.window()));
         QStringList order;
@@ -95,14 +95,14 @@ private slots:
     }
 
     void defaultButtonAndIconWhereDesigned() {
-        Form quiz(limitationsLayout());
+        QtForm quiz(limitationsLayout());
         quiz.show();
         // Away from the buttons, where Enter goes to the default one: a focused button stands in
         // for it while it has the focus.
         quiz.control("txtAnswer")->setFocus();
         QVERIFY(static_cast<QPushButton*>(quiz.control("cmdEnteranswer"))->isDefault());
         QVERIFY(!quiz.window()->windowIcon().isNull());
-        Form intro(introLayout());
+        QtForm intro(introLayout());
         QVERIFY(intro.window()->windowIcon().isNull());
     }
 
@@ -122,7 +122,7 @@ private slots:
     }
 
     void accessKeysPressAtOnce() {
-        Form form(limitationsLayout());
+        QtForm form(limitationsLayout());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(form.window()));
         int clicks = 0;
@@ -134,7 +134,7 @@ private slots:
     }
 
     void captionsArePlainText() {
-        Form form(limitationsLayout());
+        QtForm form(limitationsLayout());
         form.label("lblQuestion").setCaption("<b>bold?</b> & more");
         auto* label = static_cast<QLabel*>(form.control("lblQuestion"));
         QCOMPARE(label->textFormat(), Qt::PlainText);
@@ -142,7 +142,7 @@ private slots:
     }
 
     void colourHandlesReadBackWhatWasSet() {
-        Form form(limitationsLayout());
+        QtForm form(limitationsLayout());
         Label ref = form.label("lblRef");
         QCOMPARE(ref.foreColor(), colours::Blue);
         QCOMPARE(form.control("lblRef")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -154,18 +154,18 @@ private slots:
     }
 
     void picturesAreShownAtTheirNaturalSize() {
-        Form form(limitationsLayout());
+        QtForm form(limitationsLayout());
         const QPixmap logo = static_cast<QLabel*>(form.control("Image2"))->pixmap();
         QCOMPARE(logo.size(), QSize(340, 80));
         const QPixmap photo = static_cast<QLabel*>(form.control("imgBrivan"))->pixmap();
         QCOMPARE(photo.size(), QSize(360, 245));
-        Form intro(introLayout());
+        QtForm intro(introLayout());
         QCOMPARE(static_cast<QLabel*>(intro.control("Image3"))->pixmap().size(), QSize(197, 18));
         QCOMPARE(static_cast<QLabel*>(intro.control("imgBrivan"))->pixmap().size(), QSize(534, 132));
     }
 
     void optionSelectionClearsWithoutAClick() {
-        Form form(annunciatorsLayout());
+        QtForm form(annunciatorsLayout());
         int clicks = 0;
         form.onClick("OptionB", [&] { ++clicks; });
         QTest::mouseClick(form.control("OptionB"), Qt::LeftButton, {}, QPoint(7, 16));
@@ -178,7 +178,7 @@ private slots:
     }
 
     void comboBoxesKeepTypedTextAndTheirList() {
-        Form form(memoryItemsLayout());
+        QtForm form(memoryItemsLayout());
         auto* box = static_cast<QComboBox*>(form.control("com3"));
         QCOMPARE(box->count(), 7);
         QCOMPARE(box->currentText(), QString("3"));
@@ -189,7 +189,7 @@ private slots:
     }
 
     void unknownControlNamesAreRefused() {
-        Form form(introLayout());
+        QtForm form(introLayout());
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, form.label("lblNothing"));
     }
 };

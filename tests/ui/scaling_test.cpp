@@ -28,7 +28,7 @@
 #include "support/layouts.h"
 #include "support/program.h"
 #include "ui/layouts/layouts.h"
-#include "ui/pictures.h"
+#include "ui/qt/pictures.h"
 
 using brivan::testing::ink;
 using brivan::testing::inPixels;
@@ -296,15 +296,15 @@ private slots:
             QCOMPARE(pixmap.devicePixelRatio(), rendering);
             QCOMPARE(pixmap.deviceIndependentSize().toSize(), shown.points);  // the same size on screen
             QCOMPARE(pixmap.size(), shown.points * rendering);                // with every pixel of its rendering
-            QCOMPARE(asShown(pixmap), resource(atScale(shown.resource, rendering)));
+            QCOMPARE(asShown(pixmap), resource(atScale(QStringLiteral(":/") + shown.resource, rendering)));  // compiled in under its name
             QCOMPARE(p.control(shown.control)->size(), shown.points);
         };
-        check({"Image2", ":/logo.gif", {340, 80}});
-        check({"Image3", ":/terms_heading.gif", {197, 18}});
-        check({"imgBrivan", ":/disclaimer.gif", {534, 132}});
+        check({"Image2", "logo.gif", {340, 80}});
+        check({"Image3", "terms_heading.gif", {197, 18}});
+        check({"imgBrivan", "disclaimer.gif", {534, 132}});
         p.click("cmdContinue");
-        check({"imgBrivan", ":/aircraft.jpg", {360, 245}});
-        check({"Image2", ":/logo.gif", {340, 80}});
+        check({"imgBrivan", "aircraft.jpg", {360, 245}});
+        check({"Image2", "logo.gif", {340, 80}});
     }
 
     void windowIconIsDrawnFromItsRenderingForThisScale() {

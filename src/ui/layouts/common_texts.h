@@ -17,10 +17,13 @@ inline constexpr std::string_view kTipEnter = "Press to see if your answer is co
 inline constexpr std::string_view kTipExit = "Press to exit program.";
 inline constexpr std::string_view kTipAnswer = "Enter your answer here!";
 inline constexpr std::string_view kTipQuestion = "Next question will appear here!";
-inline constexpr std::string_view kTipPicture = "Gulfstream GV Cockpit.";
+// The pictures' tool tips say what each picture shows.
+inline constexpr std::string_view kTipAircraft = "Brivan 2000 in flight.";
+inline constexpr std::string_view kTipDisclaimer = "The publisher's disclaimer.";
 
-inline constexpr std::string_view kLogo = ":/logo.gif";
-inline constexpr std::string_view kAircraft = ":/aircraft.jpg";
+// The pictures by name; each screen backend finds them where it keeps them.
+inline constexpr std::string_view kLogo = "logo.gif";
+inline constexpr std::string_view kAircraft = "aircraft.jpg";
 
 // What a screen reader says for the pictures.
 inline constexpr std::string_view kSayLogo = "Skyward Study Press logo";

@@ -18,13 +18,13 @@ constexpr ControlSpec kControls[] = {
     {.name = "cmdContinue", .kind = Button, .left = 4440, .top = 4560, .width = 1335, .height = 495, .tab = 0,
      .text = "I Agree"},
     {.name = "Image3", .kind = Picture, .left = 4560, .top = 1440, .width = 2955, .height = 270,
-     .text = ":/terms_heading.gif", .speech = {.name = "Terms and Conditions for use"}},
+     .text = "terms_heading.gif", .speech = {.name = "Terms and Conditions for use"}},
     {.name = "Image2", .kind = Picture, .left = 3480, .top = 0, .width = 5100, .height = 1200, .text = texts::kLogo,
      .speech = {.name = texts::kSayLogo}},
     {.name = "Label1", .kind = Label, .left = -120, .top = 0, .width = 11895, .height = 1215, .tab = 2,
      .back = colours::TitleBarText},
     {.name = "imgBrivan", .kind = Picture, .left = 1920, .top = 1920, .width = 8010, .height = 1980,
-     .text = ":/disclaimer.gif", .toolTip = texts::kTipPicture,
+     .text = "disclaimer.gif", .toolTip = texts::kTipDisclaimer,
      .speech = {.name = "Disclaimer", .description = publisher::kDisclaimer}},
 };
 

@@ -25,7 +25,7 @@ constexpr ControlSpec kControls[] = {
     {.name = "cmdEnteranswer", .kind = Button, .left = 5400, .top = 6720, .width = 1335, .height = 492, .tab = 2,
      .text = kEnterAnswer, .font = kTnr9, .toolTip = kTipEnter, .role = Role::Default},
     {.name = "txtAnswer", .kind = TextBox, .left = 5400, .top = 6120, .width = 1335, .height = 492, .tab = 1,
-     .toolTip = kTipAnswer},
+     .toolTip = kTipAnswer, .numeric = true},
     {.name = "lblCorrect", .kind = Label, .left = 240, .top = 2400, .width = 2535, .height = 375, .tab = 14,
      .font = kTnr12Bold, .fore = colours::DarkRed, .align = Align::Centre, .speech = {.told = told::kScoreLine}},
     {.name = "lblPercent", .kind = Label, .left = 240, .top = 2880, .width = 2535, .height = 375, .tab = 13,
@@ -49,7 +49,7 @@ constexpr ControlSpec kControls[] = {
     {.name = "lblResponse", .kind = Label, .left = 6960, .top = 6240, .width = 3615, .height = 495, .tab = 5,
      .font = kMss12, .fore = colours::DarkGrey, .speech = {.told = told::kCorrectAnswer}},
     {.name = "imgBrivan", .kind = Picture, .left = 3240, .top = 1200, .width = 5400, .height = 3675,
-     .text = kAircraft, .toolTip = kTipPicture, .speech = {.name = kSayAircraft}},
+     .text = kAircraft, .toolTip = kTipAircraft, .speech = {.name = kSayAircraft}},
 };
 
 constexpr Layout kLayout{

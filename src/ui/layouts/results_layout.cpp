@@ -59,7 +59,7 @@ constexpr std::array<ControlSpec, 14> resultsControls(QuizButton command2, QuizB
         {.name = "Label1", .kind = Label, .left = 0, .top = 0, .width = 11895, .height = 1215, .tab = 5,
          .back = colours::TitleBarText},
         {.name = "imgBrivan", .kind = Picture, .left = 3360, .top = 1200, .width = 5400, .height = 3675,
-         .text = kAircraft, .toolTip = kTipPicture, .speech = {.name = kSayAircraft}},
+         .text = kAircraft, .toolTip = kTipAircraft, .speech = {.name = kSayAircraft}},
     }};
 }
 

@@ -14,8 +14,8 @@ void preloadPictures();
 // The first screen is up: the pictures of the other screens are decoded now.
 void firstScreenShown();
 
-// The picture compiled in under this resource name; on a screen with two device pixels to the
-// point, its "@2x" rendering.
-QPixmap picture(std::string_view resource);
+// The picture the layout tables name ("aircraft.jpg"), compiled in; on a screen with two device
+// pixels to the point, its "@2x" rendering.
+QPixmap picture(std::string_view name);
 
 }  // namespace brivan::ui

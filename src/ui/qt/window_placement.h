@@ -20,7 +20,7 @@ QPoint centredFramePosition(QSize client, QMargins frame, QRect workArea);
 QPoint framePositionOnWorkArea(QRect whole, QRect workArea);
 
 // Places WINDOW as above, before it is shown: centred, or where the desktop put it and kept on the
-// work area. The frame is known before the window is shown on Windows and in the browser;
+// work area. The frame is known before the window is shown on Windows;
 // elsewhere it counts as none, and the window manager keeps windows on the screen.
 void placeOnScreen(QWidget* window, bool centred);
 

@@ -1,4 +1,4 @@
-#include "ui/qt_colour.h"
+#include "ui/qt/qt_colour.h"
 
 #include <QApplication>
 #include <QVariant>

@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "ui/qt/fonts.h"
 
 #include <QApplication>
 #include <QFont>
@@ -35,15 +35,6 @@ const QString& family(Face face) {
 #if defined(Q_OS_WIN)
     // Windows has the stand-ins themselves: asked for by name, without reading the font list.
     static const std::array<QString, 3> families = standIns();
-#elif defined(Q_OS_WASM)
-    // A browser offers no system fonts (Qt's own DejaVu Sans aside, which is wider and clips):
-    // the stand-ins are compiled in and registered here, before the first font is made.
-    static const std::array<QString, 3> families = [] {
-        for (const char* file : {":/liberation/LiberationSans-Regular.ttf", ":/liberation/LiberationSans-Bold.ttf",
-                                 ":/liberation/LiberationSerif-Regular.ttf", ":/liberation/LiberationSerif-Bold.ttf"})
-            if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) qWarning("Font %s not loaded", file);
-        return standIns();
-    }();
 #else
     static const std::array<QString, 3> families = [] {
         // The installed families only: asking whether a family exists would also resolve

@@ -1,4 +1,4 @@
-#include "ui/window_placement.h"
+#include "ui/qt/window_placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "ui/font_warm_up.h"
+#include "ui/qt/font_warm_up.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -10,7 +10,6 @@
 namespace brivan::ui {
 
 FontWarmUp::FontWarmUp() {
-#if !defined(Q_OS_WASM)
     reader_ = std::thread([ready = applicationReady_.get_future()] {
 #if defined(BRIVAN_HAVE_FONTCONFIG)
         // Loading fontconfig's configuration is the largest single cost of the first text; it is
@@ -22,9 +21,6 @@ FontWarmUp::FontWarmUp() {
         // filled, or waits for the rest of the filling rather than doing it all itself.
         QFontDatabase::families();
     });
-#endif
-    // The browser build is single-threaded, and its fonts are compiled in: there is nothing to
-    // read ahead and no thread to read it on. Qt reads them when the first screen asks.
 }
 
 FontWarmUp::~FontWarmUp() {

@@ -1,4 +1,4 @@
-#include "ui/pictures.h"
+#include "ui/qt/pictures.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,7 +18,7 @@ namespace {
 
 // In the order the screens need them: the terms screen's first. The others wait until the terms
 // screen is up, so as not to compete with it for the processor.
-constexpr std::string_view kAll[] = {":/logo.gif", ":/terms_heading.gif", ":/disclaimer.gif", ":/aircraft.jpg"};
+constexpr std::string_view kAll[] = {"logo.gif", "terms_heading.gif", "disclaimer.gif", "aircraft.jpg"};
 constexpr size_t kTermsScreen = 3;
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
@@ -32,7 +32,9 @@ struct Decoded {
     qreal ratio = 1.0;
 };
 
-Decoded decode(const QString& path, bool hiDpi) {
+// NAME is the picture's name in the layout tables; it is compiled in under the same name.
+Decoded decode(const QString& name, bool hiDpi) {
+    const QString path = QStringLiteral(":/") + name;
     if (hiDpi) {
         const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
         const QString path2x = path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
@@ -73,8 +75,8 @@ public:
         std::call_once(released_, [this] { rest_.set_value(); });
     }
 
-    QPixmap get(std::string_view resource) {
-        const QString path = qs(resource);
+    QPixmap get(std::string_view name) {
+        const QString path = qs(name);
         std::shared_future<Decoded> future;
         {
             std::lock_guard lock(mutex_);
@@ -123,15 +125,10 @@ private:
 
 }  // namespace
 
-void preloadPictures() {
-#if !defined(Q_OS_WASM)
-    Store::instance().preload();
-#endif
-    // The browser build is single-threaded: each picture is decoded when first shown.
-}
+void preloadPictures() { Store::instance().preload(); }
 
 void firstScreenShown() { Store::instance().releaseRest(); }
 
-QPixmap picture(std::string_view resource) { return Store::instance().get(resource); }
+QPixmap picture(std::string_view name) { return Store::instance().get(name); }
 
 }  // namespace brivan::ui
