@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Builds the program for web browsers and proves it in a real one. In a Debian 13 root of its
-# own ("web", made by tools/debian13.sh), tools/web/build.sh builds Qt for WebAssembly once (cached
-# outside the root), builds the program, assembles build-web/brivan-VERSION-web.zip (the folder to
-# put on a web server) and brivan-VERSION-web-relink.zip (what relinking with another Qt needs),
-# and walks the program in headless Chromium, then starts it once in headless Firefox.
-# Every step writes a log of its own under build-web/logs; the first step that fails stops the
-# script with one sentence naming it and its log.
+# Builds the program for web browsers and proves it in real ones. In a Debian 13 root of its own
+# ("web", made by tools/debian13.sh; directly when this already is a Debian 13 machine or root),
+# tools/web/build.sh builds the program with Emscripten, assembles build-web/brivan-VERSION-web.zip
+# (the folder to put on a web server), walks it in headless Chromium, reads Chromium's
+# accessibility tree, listens to Orca reading it in Firefox and compares it, action by action,
+# with the desktop program. Every step writes a log of its own under build-web/logs; the first
+# step that fails stops the script with one sentence naming it and its log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cache="${BRIVAN_CACHE:-$HOME/.cache/brivan}"
-mkdir -p "$cache"
+if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = trixie ]; then
+  [ "$(id -u)" -eq 0 ] || exec sudo -E bash tools/web/build.sh
+  exec bash tools/web/build.sh
+fi
 bash tools/debian13.sh make web
-exec bash tools/debian13.sh run web --bind "$PWD" --bind "$cache" -- \
-  env BRIVAN_CACHE="$cache" bash "$PWD/tools/web/build.sh"
+exec bash tools/debian13.sh run web --bind "$PWD" -- bash "$PWD/tools/web/build.sh"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# The steps of tools/web.sh, run inside its Debian 13 root (see there). Every step writes a log
+# The steps of tools/web.sh, run inside a Debian 13 root (see there). Every step writes a log
 # under build-web/logs; the first that fails stops the script with one sentence naming it.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 source_dir="$PWD"
 out="$source_dir/build-web"
 logs="$out/logs"
-# The program's version, as the top CMakeLists.txt writes it (the zips are named after it).
+# The program's version, as the top CMakeLists.txt writes it (the zip is named after it).
 version="$(sed -n 's/^project(brivan VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 rm -rf "$logs" && mkdir -p "$logs"
 
@@ -14,47 +14,44 @@ step_script=tools/web.sh
 # shellcheck source=../steps.sh
 source "$source_dir/tools/steps.sh"
 
-# Emscripten and binaryen; Debian's host Qt tools (moc, rcc); the fonts compiled in and the tool
-# that keeps of them what the screens need; what the
-# icons are rendered with; zip; the browsers of the test, a web server and a WebSocket client.
-packages=(emscripten binaryen nodejs cmake ninja-build qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils
-  fonts-liberation python3-fonttools librsvg2-bin zip unzip python3 python3-websocket chromium chromium-driver firefox-esr)
+# Emscripten and binaryen; the fonts served with the page and the tool that cuts them (woff2 needs
+# brotli); what the icons are rendered with; zip; the browsers of the tests and what lets Orca read
+# Firefox; the Qt build of the program that the differential test compares the page with.
+packages=(emscripten binaryen nodejs cmake ninja-build g++ dpkg-dev fonts-liberation python3-fonttools python3-brotli
+  librsvg2-bin zip unzip python3 chromium firefox-esr qt6-base-dev libgl1-mesa-dev libfontconfig-dev libgtest-dev
+  orca speech-dispatcher at-spi2-core dbus dbus-x11 xvfb xauth xdotool python3-gi python3-pyatspi libglib2.0-bin)
 install_tools() {
+  local missing=() p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
   apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${packages[@]}"
-}
-
-build_qt() {
-  nice -n 10 bash tools/web/build-qt.sh | tee "$out/qt.txt"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 build_program() {
-  local prefix emsdk
-  prefix=$(sed -n 's/^prefix=//p' "$out/qt.txt")
-  emsdk=$(sed -n 's/^emsdk=//p' "$out/qt.txt")
-  # Debian makes Qt leave plugins out of a program's link by default; the browser build is
-  # static and needs its platform, GIF and JPEG plugins linked in.
-  EMSDK="$emsdk" "$prefix/bin/qt-cmake" -S "$source_dir" -B "$out/build" -G Ninja \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DBRIVAN_TESTS=OFF -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF &&
-    EMSDK="$emsdk" nice -n 10 cmake --build "$out/build" --parallel 2
+  emcmake cmake -S "$source_dir" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DBRIVAN_TESTS=OFF &&
+    nice -n 10 cmake --build "$out/build" --parallel 2
 }
 
-package() {
-  bash tools/web/package.sh "$out/build" "$(sed -n 's/^version=//p' "$out/qt.txt")" "$out" "$version"
+# The desktop program's differential driver, on Qt's offscreen platform.
+build_qt_driver() {
+  cmake -S "$source_dir" -B "$out/qt" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVAN_WERROR=ON &&
+    nice -n 10 cmake --build "$out/qt" --parallel 2 --target diff_driver_qt
 }
 
 site="$out/brivan-$version-web"
 step "installing Emscripten, the browsers and the tools (apt-get)" apt install_tools
-compgen -G "${BRIVAN_CACHE:-$HOME/.cache/brivan}/qt-*-wasm/.brivan-complete" >/dev/null ||
-  echo "   Qt for WebAssembly is not built yet: the first build takes most of an hour on two cores"
-step "building Qt for WebAssembly" qt build_qt
 step "building the program for the browser" program build_program
-step "assembling the web folder and the relinking kit" package package
-step "checking the web folder" folder python3 tools/web/check_web_folder.py "$site" "$version"
+step "assembling and checking the web folder" package bash tools/web/package.sh "$out/build" "$out" "$version"
 step "walking the program in headless Chromium" chromium python3 tools/web/walk.py "$site" "$out/walk"
-step "starting the program once in headless Firefox" firefox python3 tools/web/firefox_smoke.py "$site"
+step "reading Chromium's accessibility tree" tree python3 tools/web/a11y_tree.py "$site"
+step "listening to Orca read Firefox" orca bash tools/web/orca_firefox.sh "$site"
+step "building the desktop program's differential driver" qt build_qt_driver
+step "comparing the page with the desktop program" diff python3 tests/diff/diff_test.py "$out/qt/tests/diff_driver_qt" "$site"
 
-sed -n 's/^ok: /   ok: /p' "$logs/folder.log" "$logs/chromium.log" "$logs/firefox.log"
+sed -n 's/^ok: /   ok: /p' "$logs"/*.log
+tail -n 1 "$logs/diff.log" | sed 's/^/   /'
 echo "Web folder: $out/brivan-$version-web.zip ($(du -h "$out/brivan-$version-web.zip" | cut -f1))"
-echo "Relinking:  $out/brivan-$version-web-relink.zip"
 echo "Screenshots of the walk: $out/walk"

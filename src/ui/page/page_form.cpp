@@ -19,6 +19,8 @@ namespace {
 
 int px(int twips) { return twips / kTwipsPerPixel; }
 
+constexpr int kOptionMark = 13;  // pixels: an option button's round mark
+
 std::map<int, PageForm*>& forms() {
     static auto* open = new std::map<int, PageForm*>;  // the program outlives main: never destroyed
     return *open;
@@ -91,9 +93,17 @@ val build(const ControlSpec& row, int formId, int index) {
     dom::setAttribute(e, "data-name", row.name);
     if (takesFocus(row.kind)) e.set("tabIndex", row.tab == kNoTab ? -1 : 0);
     dom::setStyle(e, "left", dom::px(px(row.left)));
-    dom::setStyle(e, "top", dom::px(px(row.top)));
-    dom::setStyle(e, "width", dom::px(px(row.width)));
-    dom::setStyle(e, "height", dom::px(px(row.height)));
+    if (row.kind == ControlKind::OptionButton) {
+        // Only the round mark: drawn at its size at the left, in the middle of the row, as the
+        // desktop draws it; the choice beside it is a label of its own.
+        dom::setStyle(e, "top", dom::px(px(row.top) + (px(row.height) - kOptionMark) / 2));
+        dom::setStyle(e, "width", dom::px(kOptionMark));
+        dom::setStyle(e, "height", dom::px(kOptionMark));
+    } else {
+        dom::setStyle(e, "top", dom::px(px(row.top)));
+        dom::setStyle(e, "width", dom::px(px(row.width)));
+        dom::setStyle(e, "height", dom::px(px(row.height)));
+    }
     dom::setStyle(e, "fontFamily", look::fontFamily(row.font.face));
     dom::setStyle(e, "fontSize", look::fontSize(row.font.points));
     if (row.font.bold) dom::setStyle(e, "fontWeight", "bold");
