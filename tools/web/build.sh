@@ -35,10 +35,13 @@ build_program() {
     nice -n 10 cmake --build "$out/build" --parallel 2
 }
 
-# The desktop program's differential driver, on Qt's offscreen platform.
+# The desktop program's differential driver, on Qt's offscreen platform: from the test command's
+# build where it has run (as in CI), else from a build of its own.
+qt_build="$out/qt"
+[ -n "${CI:-}" ] && [ -f "$source_dir/build-test/CMakeCache.txt" ] && qt_build="$source_dir/build-test"
 build_qt_driver() {
-  cmake -S "$source_dir" -B "$out/qt" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVAN_WERROR=ON &&
-    nice -n 10 cmake --build "$out/qt" --parallel 2 --target diff_driver_qt
+  cmake -S "$source_dir" -B "$qt_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVAN_WERROR=ON &&
+    nice -n 10 cmake --build "$qt_build" --parallel 2 --target diff_driver_qt
 }
 
 site="$out/brivan-$version-web"
@@ -49,7 +52,7 @@ step "walking the program in headless Chromium" chromium python3 tools/web/walk.
 step "reading Chromium's accessibility tree" tree python3 tools/web/a11y_tree.py "$site"
 step "listening to Orca read Firefox" orca bash tools/web/orca_firefox.sh "$site"
 step "building the desktop program's differential driver" qt build_qt_driver
-step "comparing the page with the desktop program" diff python3 tests/diff/diff_test.py "$out/qt/tests/diff_driver_qt" "$site"
+step "comparing the page with the desktop program" diff python3 tests/diff/diff_test.py "$qt_build/tests/diff_driver_qt" "$site"
 
 sed -n 's/^ok: /   ok: /p' "$logs"/*.log
 tail -n 1 "$logs/diff.log" | sed 's/^/   /'

@@ -11,20 +11,31 @@ FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-
          "--remote-debugging-pipe", "--mute-audio"]
 
 
-# Qt draws its windows in a shadow tree of the page: qtRoot() is where they are found.
-QT_ROOT = "const qtRoot = () => document.getElementById('qt-shadow-container')?.shadowRoot || document;"
+
+
+def _above_nine(fd):
+    import fcntl
+    moved = fcntl.fcntl(fd, fcntl.F_DUPFD, 10)
+    os.close(fd)
+    return moved
 
 
 class Browser:
-    def __init__(self, chromium="/usr/bin/chromium"):
+    def __init__(self, chromium="/usr/bin/chromium", flags=()):
         self.profile = tempfile.TemporaryDirectory(prefix="brivan-chromium-")
         to_browser_r, self._to_browser = os.pipe()
         self._from_browser, from_browser_w = os.pipe()
-        # The browser reads commands on fd 3 and writes answers on fd 4: the shell puts them there.
-        command = [chromium, *FLAGS, f"--user-data-dir={self.profile.name}", "about:blank"]
+        # The browser reads commands on fd 3 and writes answers on fd 4. Its ends are moved above
+        # 9 first, so that putting one in place cannot overwrite the other.
+        to_browser_r, from_browser_w = (_above_nine(fd) for fd in (to_browser_r, from_browser_w))
+        command = [chromium, *FLAGS, *flags, f"--user-data-dir={self.profile.name}", "about:blank"]
         self.log = open(os.path.join(self.profile.name, "chromium.log"), "w")
-        self.process = subprocess.Popen(["sh", "-c", f'exec "$@" 3<&{to_browser_r} 4>&{from_browser_w}', "sh", *command],
-                                        pass_fds=(to_browser_r, from_browser_w),
+
+        def put_in_place():
+            os.dup2(to_browser_r, 3)
+            os.dup2(from_browser_w, 4)
+
+        self.process = subprocess.Popen(command, preexec_fn=put_in_place, pass_fds=(3, 4),
                                         stdout=self.log, stderr=subprocess.STDOUT)
         os.close(to_browser_r)
         os.close(from_browser_w)
@@ -60,7 +71,9 @@ class Browser:
                 return None
             chunk = os.read(self._from_browser, 1 << 20)
             if not chunk:
-                raise RuntimeError("Chromium ended")
+                self.log.flush()
+                with open(self.log.name, errors="replace") as log:
+                    raise RuntimeError("Chromium ended: " + log.read()[-2000:])
             self._buffer += chunk
         message, self._buffer = self._buffer.split(b"\0", 1)
         return json.loads(message)
@@ -95,9 +108,8 @@ class Browser:
                 self.events.append(answer)
 
     def evaluate(self, expression):
-        """The value of a JavaScript expression in the page, which may use qtRoot()."""
-        wrapped = f"(() => {{ {QT_ROOT} return ({expression}); }})()"
-        result = self.call("Runtime.evaluate", expression=wrapped, returnByValue=True, awaitPromise=True)
+        """The value of a JavaScript expression in the page."""
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
         if "exceptionDetails" in result:
             raise RuntimeError(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
@@ -133,7 +145,8 @@ class Browser:
         if text is None and len(key) == 1:
             text = key
         code = code or (f"Digit{key}" if key.isdigit() else f"Key{key.upper()}" if len(key) == 1 else key)
-        vk = vk or (ord(key.upper()) if len(key) == 1 else {"Enter": 13, "Tab": 9, "Escape": 27}[key])
+        vk = vk or (ord(key.upper()) if len(key) == 1 else {"Enter": 13, "Tab": 9, "Escape": 27, "Backspace": 8, "F4": 115, "ArrowLeft": 37,
+                                                      "ArrowUp": 38, "ArrowRight": 39, "ArrowDown": 40}[key])
         down = {"type": "keyDown" if text else "rawKeyDown", "key": key, "code": code, "windowsVirtualKeyCode": vk,
                 "modifiers": modifiers}
         if text:

@@ -27,8 +27,8 @@ public:
     static void pressed(int form, int control);
     static void closeBoxClicked(int form);
     static void typed(int form, int control);
-    static void listArrowPressed(int form, int control);
-    static void listItemPicked(int form, int control, int item);
+    static void listArrowPressed(int form, int control, emscripten::val event);
+    static void listItemPicked(int form, int control, int item, emscripten::val event);
     static void keyDown(emscripten::val event);
     static void keyUp(emscripten::val event);
 

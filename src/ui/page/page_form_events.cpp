@@ -40,7 +40,8 @@ void PageForm::typed(int form, int control) {
         f->controls_[size_t(control)]->list()->textChanged();
 }
 
-void PageForm::listArrowPressed(int form, int control) {
+void PageForm::listArrowPressed(int form, int control, val event) {
+    event.call<void>("preventDefault");  // the box keeps the focus
     PageForm* f = find(form);
     if (!f) return;
     PageControl& box = *f->controls_[size_t(control)];
@@ -52,7 +53,8 @@ void PageForm::listArrowPressed(int form, int control) {
     }
 }
 
-void PageForm::listItemPicked(int form, int control, int item) {
+void PageForm::listItemPicked(int form, int control, int item, val event) {
+    event.call<void>("preventDefault");  // the box keeps the focus
     if (PageForm* f = find(form)) f->controls_[size_t(control)]->list()->pick(item);
 }
 
