@@ -18,7 +18,7 @@ source "$source_dir/tools/steps.sh"
 # brotli); what the icons are rendered with; zip; the browsers of the tests and what lets Orca read
 # Firefox; the Qt build of the program that the differential test compares the page with.
 packages=(emscripten binaryen nodejs cmake ninja-build g++ dpkg-dev fonts-liberation python3-fonttools python3-brotli
-  librsvg2-bin zip unzip python3 chromium firefox-esr qt6-base-dev libgl1-mesa-dev libfontconfig-dev libgtest-dev
+  librsvg2-bin zip unzip python3 python3-websocket chromium firefox-esr qt6-base-dev libgl1-mesa-dev libfontconfig-dev libgtest-dev
   orca speech-dispatcher at-spi2-core dbus dbus-x11 xvfb xauth xdotool python3-gi python3-pyatspi libglib2.0-bin)
 install_tools() {
   local missing=() p
@@ -49,6 +49,7 @@ step "installing Emscripten, the browsers and the tools (apt-get)" apt install_t
 step "building the program for the browser" program build_program
 step "assembling and checking the web folder" package bash tools/web/package.sh "$out/build" "$out" "$version"
 step "walking the program in headless Chromium" chromium python3 tools/web/walk.py "$site" "$out/walk"
+step "starting the program once in headless Firefox" firefox python3 tools/web/firefox_smoke.py "$site"
 step "reading Chromium's accessibility tree" tree python3 tools/web/a11y_tree.py "$site"
 step "listening to Orca read Firefox" orca bash tools/web/orca_firefox.sh "$site"
 step "building the desktop program's differential driver" qt build_qt_driver

@@ -18,9 +18,7 @@ import websocket  # Debian's python3-websocket
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import serve  # noqa: E402
 
-# Qt draws its windows in a shadow tree of the page.
-TERMS_SHOWN = """[...(document.getElementById('qt-shadow-container')?.shadowRoot || document)
-    .querySelectorAll('.qt-window .window-name')].some(e => e.textContent === 'Brivan Review Program')"""
+TERMS_SHOWN = """document.querySelector('.bw-window:not([hidden])')?.getAttribute('aria-label') === 'Brivan Review Program'"""
 
 
 def free_port():
