@@ -11,5 +11,5 @@ target_link_options(brivan PRIVATE
   -sMODULARIZE=1 -sEXPORT_NAME=createBrivan
   -sENVIRONMENT=web -sFILESYSTEM=0 -sDYNAMIC_EXECUTION=0
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=4mb -sSTACK_SIZE=256kb
-  -sEXIT_RUNTIME=0 -sINCOMING_MODULE_JS_API=onAbort,locateFile,print,printErr)
+  -sEXIT_RUNTIME=0 -sINCOMING_MODULE_JS_API=onAbort,onRuntimeInitialized,locateFile,print,printErr)
 brivan_warnings(brivan)

@@ -48,6 +48,7 @@ site="$out/brivan-$version-web"
 step "installing Emscripten, the browsers and the tools (apt-get)" apt install_tools
 step "building the program for the browser" program build_program
 step "assembling and checking the web folder" package bash tools/web/package.sh "$out/build" "$out" "$version"
+step "proving the folder check with faults put in on purpose" folder-check python3 tools/web/check_web_folder_test.py "$site" "$version"
 step "walking the program in headless Chromium" chromium python3 tools/web/walk.py "$site" "$out/walk"
 step "starting the program once in headless Firefox" firefox python3 tools/web/firefox_smoke.py "$site"
 step "reading Chromium's accessibility tree" tree python3 tools/web/a11y_tree.py "$site"

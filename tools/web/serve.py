@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 """A plain static web server for the web folder, on this machine only: what tools/web.sh's browser
 tests and the benchmark serve it with, and a way to try it by hand (localhost needs no HTTPS).
-Serves .wasm as application/wasm, as browsers require for streaming compilation.
+Serves .wasm as application/wasm, as browsers require for streaming compilation, and sends the
+page's Content-Security-Policy (from its <meta>) as a header too, as a real server should.
 
 Usage: serve.py FOLDER [PORT]
 """
 import functools
 import http.server
+import os
+import re
 import sys
 import threading
 
@@ -16,8 +19,25 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                       ".wasm": "application/wasm", ".js": "text/javascript",
                       ".webmanifest": "application/manifest+json"}
 
+    policy = None
+
+    def end_headers(self):
+        if self.policy:
+            self.send_header("Content-Security-Policy", self.policy)
+        super().end_headers()
+
     def log_message(self, *args):  # quiet: the tests print what matters
         pass
+
+
+def page_policy(folder):
+    """The policy that FOLDER's index.html names in its <meta>, or None."""
+    try:
+        page = open(os.path.join(folder, "index.html"), encoding="utf-8").read()
+    except OSError:
+        return None
+    found = re.search(r'<meta http-equiv="Content-Security-Policy" content="([^"]*)"', page)
+    return found.group(1) if found else None
 
 
 class Server(http.server.ThreadingHTTPServer):
@@ -29,7 +49,8 @@ class Server(http.server.ThreadingHTTPServer):
 
 def start(folder, port=0):
     """Serves FOLDER from 127.0.0.1 on a thread; returns the server (its port: server.server_port)."""
-    server = Server(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+    handler = type("FolderHandler", (Handler,), {"policy": page_policy(folder)})
+    server = Server(("127.0.0.1", port), functools.partial(handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
