@@ -1,6 +1,7 @@
 // A long, seeded, reproducible walk through the whole program: random clicks, access keys, Enter,
-// Escape, Tab, typing and frame closes on whatever screen is open, checking after every action
-// that exactly one screen is open and that the open screen's figures agree with each other.
+// Escape, Tab, arrows, digits and letters, typing and frame closes on whatever screen is open,
+// checking after every action that exactly one screen is open and that the open screen's figures
+// agree with each other.
 // On a failure it prints the seed and the shortest list of actions that still fails.
 #include <QAbstractButton>
 #include <QComboBox>
@@ -16,65 +17,13 @@
 
 #include "quiz/common/quiz_screen.h"
 #include "support/program.h"
+#include "support/random_actions.h"
 
-using brivan::testing::Program;
+using namespace brivan::testing;  // Program, and the actions and their helpers
 using brivan::ui::Screen;
 using brivan::ui::ScreenId;
 
 namespace {
-
-enum class Kind { Click, AccessKey, Enter, Escape, Tab, Space, Arrow, Type, Choose, Option, FrameClose, NextRun };
-
-struct Action {
-    Kind kind;
-    unsigned pick;     // which control or key, taken modulo what the open screen offers
-    std::string text;  // for Type
-};
-
-std::string describe(const Action& a) {
-    static const char* names[] = {"click", "access-key", "enter", "escape", "tab", "space", "arrow",
-                                  "type", "choose", "option", "frame-close", "next-run"};
-    std::string s = names[static_cast<int>(a.kind)];
-    s += " #" + std::to_string(a.pick);
-    if (a.kind == Kind::Type) {
-        s += " \"";
-        for (unsigned char c : a.text.substr(0, 24)) s += (c < 0x20) ? std::string("\\x") + "0123456789abcdef"[c >> 4] + "0123456789abcdef"[c & 15] : std::string(1, char(c));
-        if (a.text.size() > 24) s += "...(" + std::to_string(a.text.size()) + " bytes)";
-        s += "\"";
-    }
-    return s;
-}
-
-std::string randomText(std::mt19937& rng) {
-    static const char* samples[] = {"", "A", "a", "b", " C", "D.", "AB", "63", "28660", "9.3", "96.7", "1", "2",
-                                    "3", "4", "7", "02", " 2", "2 ", "<b>", "&x", "\t", "\x01\x1b",
-                                    "\xC3\xA9\xC3\xA0", "\xE6\xBC\xA2\xE5\xAD\x97", "\xF0\x9F\x9B\xA9"};
-    const unsigned roll = rng() % 40;
-    if (roll < std::size(samples)) return samples[roll];
-    if (roll < 34) return std::to_string(rng() % 100000);
-    std::string s(rng() % 2000, 'x');
-    for (char& c : s) c = static_cast<char>(' ' + rng() % 95);
-    return s;
-}
-
-Action randomAction(std::mt19937& rng) {
-    const unsigned roll = rng() % 100;
-    const unsigned pick = static_cast<unsigned>(rng());
-    Kind kind;
-    if (roll < 22) kind = Kind::Click;
-    else if (roll < 36) kind = Kind::AccessKey;
-    else if (roll < 52) kind = Kind::Enter;
-    else if (roll < 53) kind = Kind::Escape;
-    else if (roll < 58) kind = Kind::Tab;
-    else if (roll < 61) kind = Kind::Space;
-    else if (roll < 63) kind = Kind::Arrow;
-    else if (roll < 78) kind = Kind::Type;
-    else if (roll < 86) kind = Kind::Choose;
-    else if (roll < 97) kind = Kind::Option;
-    else if (roll < 99) kind = Kind::NextRun;
-    else kind = Kind::FrameClose;
-    return {kind, pick, kind == Kind::Type ? randomText(rng) : std::string()};
-}
 
 template <class W>
 std::vector<W*> visible(QWidget* window) {
@@ -136,18 +85,29 @@ public:
         }
         case Kind::Enter: program_->key(Qt::Key_Return); break;
         case Kind::Escape: program_->key(Qt::Key_Escape); break;
-        case Kind::Tab: program_->key(a.pick % 2 ? Qt::Key_Tab : Qt::Key_Backtab); break;
+        case Kind::Tab:
+            if (tabForward(a)) program_->key(Qt::Key_Tab);
+            else program_->key(Qt::Key_Backtab, Qt::ShiftModifier);
+            break;
         case Kind::Space: program_->key(Qt::Key_Space); break;
-        case Kind::Arrow: program_->key(a.pick % 2 ? Qt::Key_Down : Qt::Key_Up); break;
+        case Kind::Arrow: {
+            static const Qt::Key arrows[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+            program_->key(arrows[static_cast<int>(arrowOf(a))]);
+            break;
+        }
+        case Kind::Key: {  // a character typed to whatever has the focus
+            QWidget* target = QApplication::focusWidget();
+            if (!target || target->window() != window) target = window;
+            QTest::keyClick(target, keyOf(a));
+            break;
+        }
         case Kind::Type: {
             auto edits = visible<QLineEdit>(window);  // answer boxes and the boxes' own editors
             if (edits.empty()) break;
             QLineEdit* edit = edits[a.pick % edits.size()];
             const QString text = QString::fromUtf8(a.text.data(), qsizetype(a.text.size()));
-            const bool plain = a.text.size() < 12 &&
-                               std::all_of(a.text.begin(), a.text.end(), [](char c) { return c >= ' ' && c < 127; });
             edit->setFocus();
-            if (plain) {
+            if (typedKeyByKey(a)) {
                 edit->selectAll();
                 QTest::keyClicks(edit, text);
             } else {
@@ -157,7 +117,9 @@ public:
         }
         case Kind::Choose: {
             auto boxes = visible<QComboBox>(window);
-            if (!boxes.empty()) boxes[a.pick % boxes.size()]->setCurrentIndex(int((a.pick >> 8) % 7));
+            if (boxes.empty()) break;
+            QComboBox* box = boxes[a.pick % boxes.size()];
+            box->setCurrentIndex(int(itemOf(a) % unsigned(box->count())));
             break;
         }
         case Kind::Option: {
@@ -172,7 +134,7 @@ public:
             if (window) window->close();
             break;
         case Kind::NextRun:  // a pilot paging through a quiz, often to its results screen
-            for (unsigned n = 20 + a.pick % 60; n > 0 && program_->current() == current; --n) {
+            for (unsigned n = pressesOf(a); n > 0 && program_->current() == current; --n) {
                 rememberPercent();
                 program_->key(Qt::Key_N, Qt::AltModifier);
             }

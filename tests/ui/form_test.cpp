@@ -94,6 +94,98 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form.control("cmdEnter"));  // round again
     }
 
+    void arrowKeysOnButtonsMoveTheFocusAsTabDoes() {
+        QtForm form(limitationsLayout());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        int clicks = 0;
+        for (const char* name : {"cmdEnter", "cmdEnteranswer", "cmdExit", "Command2", "Command3", "cmdTerms"})
+            form.onClick(name, [&] { ++clicks; });
+        const auto press = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            return QApplication::focusWidget()->objectName();
+        };
+        form.control("cmdEnteranswer")->setFocus();
+        QCOMPARE(press(Qt::Key_Down), QString("cmdExit"));
+        QCOMPARE(press(Qt::Key_Right), QString("Command2"));
+        QCOMPARE(press(Qt::Key_Up), QString("cmdExit"));
+        QCOMPARE(press(Qt::Key_Left), QString("cmdEnteranswer"));
+        QCOMPARE(press(Qt::Key_Up), QString("txtAnswer"));  // into the box, as Shift+Tab goes
+        form.control("cmdEnter")->setFocus();
+        QCOMPARE(press(Qt::Key_Left), QString("cmdTerms"));  // round the ring
+        QCOMPARE(clicks, 0);
+    }
+
+    void aBoxReachedByTabHasItsTextSelected() {
+        QtForm form(limitationsLayout());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        auto* box = static_cast<QLineEdit*>(form.control("txtAnswer"));
+        box->setText("62");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // from "Next Question"
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClicks(box, "7");
+        QCOMPARE(box->text(), QString("7"));  // typing replaces what was there
+        // Given the focus by the program, the box keeps its caret where it was, selecting nothing.
+        QTest::keyClick(box, Qt::Key_Tab);
+        form.textBox("txtAnswer").setFocus();
+        QTest::keyClicks(box, "3");
+        QCOMPARE(box->text(), QString("73"));
+        // Up and Down do nothing in a one-line box: the caret stays at the end.
+        QTest::keyClick(box, Qt::Key_Up);
+        QTest::keyClicks(box, "4");
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClicks(box, "5");
+        QCOMPARE(box->text(), QString("7345"));
+    }
+
+    void optionButtonsAreOneTabStopOnceOneHasHadTheFocus() {
+        QtForm form(annunciatorsLayout());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        const auto tab = [](Qt::Key key) {
+            const Qt::KeyboardModifiers shift = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyClick(QApplication::focusWidget(), key, shift);
+            return QApplication::focusWidget()->objectName();
+        };
+        // Before any has had the focus, Tab visits each.
+        form.control("cmdExit")->setFocus();
+        QCOMPARE(tab(Qt::Key_Tab), QString("OptionA"));
+        QCOMPARE(tab(Qt::Key_Tab), QString("Command2"));  // OptionA had the focus: the others are no stops
+        QTest::mouseClick(form.control("OptionC"), Qt::LeftButton, {}, QPoint(7, 16));
+        QCOMPARE(tab(Qt::Key_Backtab), QString("cmdExit"));
+        QCOMPARE(tab(Qt::Key_Tab), QString("OptionC"));
+        form.optionButton("OptionC").clearSelection();  // chosen or not, the last one focused is the stop
+        QCOMPARE(tab(Qt::Key_Tab), QString("Command2"));
+        QCOMPARE(tab(Qt::Key_Backtab), QString("OptionC"));
+    }
+
+    void arrowsAmongOptionButtonsPassTheChoiceOn() {
+        QtForm form(annunciatorsLayout());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        QStringList clicked;
+        for (const char* name : {"OptionA", "OptionB", "OptionC", "OptionD"})
+            form.onClick(name, [&clicked, name] { clicked << name; });
+        const auto press = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            return QApplication::focusWidget()->objectName();
+        };
+        QTest::mouseClick(form.control("OptionB"), Qt::LeftButton, {}, QPoint(7, 16));
+        QCOMPARE(press(Qt::Key_Down), QString("OptionC"));
+        QVERIFY(form.optionButton("OptionC").isSelected());
+        QCOMPARE(press(Qt::Key_Up), QString("OptionB"));
+        QCOMPARE(press(Qt::Key_Left), QString("OptionB"));  // none is to the left
+        QCOMPARE(press(Qt::Key_Up), QString("OptionA"));
+        QCOMPARE(press(Qt::Key_Up), QString("OptionA"));  // the first stays
+        QCOMPARE(clicked, QStringList({"OptionB", "OptionC", "OptionB", "OptionA"}));
+        // With no choice made, the arrows move the focus only.
+        form.optionButton("OptionA").clearSelection();
+        QCOMPARE(press(Qt::Key_Down), QString("OptionB"));
+        QVERIFY(!form.optionButton("OptionB").isSelected());
+        QCOMPARE(clicked.size(), 4);
+    }
+
     void defaultButtonAndIconWhereDesigned() {
         QtForm quiz(limitationsLayout());
         quiz.show();

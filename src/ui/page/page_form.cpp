@@ -242,7 +242,7 @@ void PageForm::show() {
     shown_ = true;
     lastShown = id_;
     page::fit(window_);
-    if (const ControlSpec* first = firstInTabOrder()) byName(first->name)->setFocus();
+    if (const ControlSpec* first = firstInTabOrder()) focusOn(*byName(first->name), true);
 }
 
 PageForm* PageForm::find(int id) {
@@ -265,10 +265,26 @@ PageControl* PageForm::focused() const {
     return nullptr;
 }
 
+// As on the desktop, the window's option buttons are one Tab stop once one of them has had the
+// focus: that one, chosen or not.
+bool PageForm::isTabStop(const PageControl& c) const {
+    const ControlSpec& row = c.row();
+    if (!takesFocus(row.kind) || row.tab == kNoTab) return false;
+    return row.kind != ControlKind::OptionButton || !optionStop_ || &c == optionStop_;
+}
+
+void PageForm::focusOn(PageControl& c, bool byTab) {
+    c.setFocus();
+    if (!c.isVisible()) return;
+    const ControlKind kind = c.row().kind;
+    if (kind == ControlKind::OptionButton) optionStop_ = &c;
+    if (byTab && (kind == ControlKind::TextBox || kind == ControlKind::ComboBox)) c.element().call<void>("select");
+}
+
 std::vector<PageControl*> PageForm::tabChain() const {
     std::vector<PageControl*> chain;
     for (PageControl* c : controls_)
-        if (takesFocus(c->row().kind) && c->row().tab != kNoTab && c->isVisible()) chain.push_back(c);
+        if (isTabStop(*c) && c->isVisible()) chain.push_back(c);
     std::stable_sort(chain.begin(), chain.end(), [](auto* a, auto* b) { return a->row().tab < b->row().tab; });
     return chain;
 }
@@ -277,7 +293,8 @@ void PageForm::focusNext(PageControl* from, bool forward) {
     // The window's chain is a ring: Tab after the last control comes back to the first.
     std::vector<PageControl*> chain;
     for (PageControl* c : controls_)
-        if (takesFocus(c->row().kind) && c->row().tab != kNoTab && (c->isVisible() || c == from)) chain.push_back(c);
+        if (c == from ? takesFocus(c->row().kind) && c->row().tab != kNoTab : isTabStop(*c) && c->isVisible())
+            chain.push_back(c);
     std::stable_sort(chain.begin(), chain.end(), [](auto* a, auto* b) { return a->row().tab < b->row().tab; });
     if (chain.empty()) return;
     const auto at = std::find(chain.begin(), chain.end(), from);
@@ -285,8 +302,8 @@ void PageForm::focusNext(PageControl* from, bool forward) {
     int i = at == chain.end() ? (forward ? -1 : n) : int(at - chain.begin());
     for (int step = 0; step < n; ++step) {
         i = (i + (forward ? 1 : -1) + n) % n;
-        if (chain[size_t(i)] != from && chain[size_t(i)]->isVisible()) {
-            chain[size_t(i)]->setFocus();
+        if (chain[size_t(i)] != from) {
+            focusOn(*chain[size_t(i)], true);
             return;
         }
     }
@@ -327,7 +344,7 @@ void PageForm::moveAmongOptions(PageControl& from, int dx, int dy) {
     }
     if (!candidate) return;
     if (from.isChecked()) click(*candidate);  // an option's handler never closes its window
-    candidate->setFocus();
+    focusOn(*candidate, false);
 }
 
 void PageForm::click(PageControl& control) {

@@ -42,6 +42,11 @@ private:
     PageControl* byName(std::string_view name) const;
     // The controls that Tab visits, in their order: those that take the focus and are shown.
     std::vector<PageControl*> tabChain() const;
+    // Whether Tab stops at the control: of the option buttons, only the one that last had the focus.
+    bool isTabStop(const PageControl& c) const;
+    // Gives the control the focus; a box that Tab (or anything that moves as Tab does) gives it
+    // to has its text selected.
+    void focusOn(PageControl& c, bool byTab);
     void focusNext(PageControl* from, bool forward);
     void moveAmongOptions(PageControl& from, int dx, int dy);
     void click(PageControl& control);
@@ -56,6 +61,7 @@ private:
     std::vector<std::function<void()>> clickHandlers_;  // by the control's place in the table
     std::function<void()> frameClose_;
     std::unique_ptr<PageVoice> voice_;
+    PageControl* optionStop_ = nullptr;  // the option button that last had the focus
     bool shown_ = false;
 };
 

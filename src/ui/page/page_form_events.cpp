@@ -25,7 +25,7 @@ void PageForm::clicked(int form, int control) {
 }
 
 void PageForm::pressed(int form, int control) {
-    if (PageForm* f = find(form)) f->controls_[size_t(control)]->setFocus();
+    if (PageForm* f = find(form)) f->focusOn(*f->controls_[size_t(control)], false);
 }
 
 void PageForm::closeBoxClicked(int form) {
@@ -155,6 +155,8 @@ void PageForm::handleKey(val& event) {
     } else if (list && dy != 0) {
         handled();
         list->step(dy);
+    } else if (kind == ControlKind::TextBox && dy != 0) {
+        handled();  // a one-line box keeps its caret where it is (a browser would move it to an end)
     }
 }
 
