@@ -95,8 +95,11 @@ def desktop(b, url, out):
           "a wrong typed answer is judged on Enter, with the correct answer")
     check("0 out of 1 correct!" in w.said(), "the verdict and the score are told to the screen reader")
     w.shot("2-limitations-verdict")
-    w.alt("m")
+    # Option+M on a Mac: the key types "µ", and the program reads the key's place instead.
+    b.key("µ", code="KeyM", text="µ", vk=77, modifiers=1)
     w.on("Brivan 2000 Annunciators")
+    check(True, "Alt with a letter is read by the key's place: Option+M, which types \"µ\" on a Mac, "
+                "opens the Annunciators screen")
     w.alt("n")
     w.press("OptionB")
     check(w.text("lblResponse2") in ("Correct!", "That's Not Correct!") and w.text("lblCorrect") == "1 out of 1 correct!"
