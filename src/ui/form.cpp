@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -26,14 +27,18 @@ ControlPeer& Form::peer(std::string_view name) const {
     throw std::out_of_range("no control named " + std::string(name));
 }
 
+std::vector<const ControlSpec*> tabOrder(const Layout& layout) {
+    std::vector<const ControlSpec*> chain;
+    for (const ControlSpec& control : layout.controls)
+        if (takesFocus(control.kind) && control.tab != kNoTab) chain.push_back(&control);
+    std::stable_sort(chain.begin(), chain.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+    return chain;
+}
+
 const ControlSpec* Form::firstInTabOrder() const {
-    const ControlSpec* first = nullptr;
-    for (const ControlSpec& control : layout_.controls) {
-        if (!takesFocus(control.kind) || control.tab == kNoTab) continue;
-        if (!peer(control.name).isVisible()) continue;
-        if (!first || control.tab < first->tab) first = &control;
-    }
-    return first;
+    for (const ControlSpec* control : tabOrder(layout_))
+        if (peer(control->name).isVisible()) return control;
+    return nullptr;
 }
 
 }  // namespace brivan::ui

@@ -58,6 +58,9 @@ private:
 // Whether a control of this kind can take the focus (labels and pictures never do).
 bool takesFocus(ControlKind kind);
 
+// The controls that Tab visits, shown or not, in the order it visits them.
+std::vector<const ControlSpec*> tabOrder(const Layout& layout);
+
 // The screen backend's window for a layout (each backend defines it).
 std::unique_ptr<Form> openForm(const Layout& layout);
 

@@ -83,4 +83,7 @@ struct Layout {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// A size or place of the tables, in pixels at 96 dpi.
+constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }
+
 }  // namespace brivan::ui

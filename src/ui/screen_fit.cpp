@@ -29,8 +29,8 @@ Size largestWindow() {
                                &resultsLayout(ResultsOf::Annunciators),
                                &resultsLayout(ResultsOf::MemoryItems)};
     for (const Layout* layout : layouts) {
-        largest.width = std::max(largest.width, layout->window.width / kTwipsPerPixel);
-        largest.height = std::max(largest.height, layout->window.height / kTwipsPerPixel);
+        largest.width = std::max(largest.width, pixels(layout->window.width));
+        largest.height = std::max(largest.height, pixels(layout->window.height));
     }
     return largest;
 }

@@ -18,8 +18,8 @@ DropDownList::DropDownList(PageControl& box, val& client, int formId, int contro
     dom::setAttribute(list_, "role", "listbox");
     dom::setAttribute(list_, "id", id);
     dom::setHidden(list_, true);
-    const int left = row.left / kTwipsPerPixel, top = row.top / kTwipsPerPixel;
-    const int width = row.width / kTwipsPerPixel, height = row.height / kTwipsPerPixel;
+    const int left = pixels(row.left), top = pixels(row.top);
+    const int width = pixels(row.width), height = pixels(row.height);
     dom::setStyle(list_, "left", dom::px(left));
     dom::setStyle(list_, "top", dom::px(top + height));
     dom::setStyle(list_, "minWidth", dom::px(width));

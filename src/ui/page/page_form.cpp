@@ -17,7 +17,6 @@ using emscripten::val;
 
 namespace {
 
-int px(int twips) { return twips / kTwipsPerPixel; }
 
 constexpr int kOptionMark = 13;  // pixels: an option button's round mark
 
@@ -92,17 +91,17 @@ val build(const ControlSpec& row, int formId, int index) {
     }
     dom::setAttribute(e, "data-name", row.name);
     if (takesFocus(row.kind)) e.set("tabIndex", row.tab == kNoTab ? -1 : 0);
-    dom::setStyle(e, "left", dom::px(px(row.left)));
+    dom::setStyle(e, "left", dom::px(pixels(row.left)));
     if (row.kind == ControlKind::OptionButton) {
         // Only the round mark: drawn at its size at the left, in the middle of the row, as the
         // desktop draws it; the choice beside it is a label of its own.
-        dom::setStyle(e, "top", dom::px(px(row.top) + (px(row.height) - kOptionMark) / 2));
+        dom::setStyle(e, "top", dom::px(pixels(row.top) + (pixels(row.height) - kOptionMark) / 2));
         dom::setStyle(e, "width", dom::px(kOptionMark));
         dom::setStyle(e, "height", dom::px(kOptionMark));
     } else {
-        dom::setStyle(e, "top", dom::px(px(row.top)));
-        dom::setStyle(e, "width", dom::px(px(row.width)));
-        dom::setStyle(e, "height", dom::px(px(row.height)));
+        dom::setStyle(e, "top", dom::px(pixels(row.top)));
+        dom::setStyle(e, "width", dom::px(pixels(row.width)));
+        dom::setStyle(e, "height", dom::px(pixels(row.height)));
     }
     dom::setStyle(e, "fontFamily", look::fontFamily(row.font.face));
     dom::setStyle(e, "fontSize", look::fontSize(row.font.points));
@@ -180,8 +179,8 @@ PageForm::PageForm(const Layout& layout)
         dom::setAttribute(window_, "aria-describedby", id);
     }
 
-    dom::setStyle(client_, "width", dom::px(px(frame.width)));
-    dom::setStyle(client_, "height", dom::px(px(frame.height)));
+    dom::setStyle(client_, "width", dom::px(pixels(frame.width)));
+    dom::setStyle(client_, "height", dom::px(pixels(frame.height)));
     dom::setStyle(client_, "backgroundColor", look::colour(frame.back));
     dom::setStyle(client_, "fontFamily", look::fontFamily(kDefaultFont.face));
     dom::setStyle(client_, "fontSize", look::fontSize(kDefaultFont.points));
@@ -268,9 +267,7 @@ PageControl* PageForm::focused() const {
 // As on the desktop, the window's option buttons are one Tab stop once one of them has had the
 // focus: that one, chosen or not.
 bool PageForm::isTabStop(const PageControl& c) const {
-    const ControlSpec& row = c.row();
-    if (!takesFocus(row.kind) || row.tab == kNoTab) return false;
-    return row.kind != ControlKind::OptionButton || !optionStop_ || &c == optionStop_;
+    return c.row().kind != ControlKind::OptionButton || !optionStop_ || &c == optionStop_;
 }
 
 void PageForm::focusOn(PageControl& c, bool byTab) {
@@ -281,21 +278,13 @@ void PageForm::focusOn(PageControl& c, bool byTab) {
     if (byTab && (kind == ControlKind::TextBox || kind == ControlKind::ComboBox)) c.element().call<void>("select");
 }
 
-std::vector<PageControl*> PageForm::tabChain() const {
-    std::vector<PageControl*> chain;
-    for (PageControl* c : controls_)
-        if (isTabStop(*c) && c->isVisible()) chain.push_back(c);
-    std::stable_sort(chain.begin(), chain.end(), [](auto* a, auto* b) { return a->row().tab < b->row().tab; });
-    return chain;
-}
-
 void PageForm::focusNext(PageControl* from, bool forward) {
     // The window's chain is a ring: Tab after the last control comes back to the first.
     std::vector<PageControl*> chain;
-    for (PageControl* c : controls_)
-        if (c == from ? takesFocus(c->row().kind) && c->row().tab != kNoTab : isTabStop(*c) && c->isVisible())
-            chain.push_back(c);
-    std::stable_sort(chain.begin(), chain.end(), [](auto* a, auto* b) { return a->row().tab < b->row().tab; });
+    for (const ControlSpec* row : tabOrder(layout())) {
+        PageControl* c = controls_[size_t(row - layout().controls.data())];
+        if (c == from || (isTabStop(*c) && c->isVisible())) chain.push_back(c);
+    }
     if (chain.empty()) return;
     const auto at = std::find(chain.begin(), chain.end(), from);
     const int n = int(chain.size());
@@ -315,18 +304,18 @@ void PageForm::focusNext(PageControl* from, bool forward) {
 void PageForm::moveAmongOptions(PageControl& from, int dx, int dy) {
     const auto centre = [](const PageControl& c) {
         const ControlSpec& r = c.row();
-        const int l = px(r.left), t = px(r.top);
-        return std::pair<int, int>{(l + l + px(r.width) - 1) / 2, (t + t + px(r.height) - 1) / 2};
+        const int l = pixels(r.left), t = pixels(r.top);
+        return std::pair<int, int>{(l + l + pixels(r.width) - 1) / 2, (t + t + pixels(r.height) - 1) / 2};
     };
     const ControlSpec& f = from.row();
-    const int fl = px(f.left), fr = fl + px(f.width) - 1, ft = px(f.top), fb = ft + px(f.height) - 1;
+    const int fl = pixels(f.left), fr = fl + pixels(f.width) - 1, ft = pixels(f.top), fb = ft + pixels(f.height) - 1;
     const auto [gx, gy] = centre(from);
     PageControl* candidate = nullptr;
     long long best = -1;
     for (PageControl* c : controls_) {
         if (c == &from || c->row().kind != ControlKind::OptionButton || !c->isVisible()) continue;
         const ControlSpec& r = c->row();
-        const int l = px(r.left), rt = l + px(r.width) - 1, t = px(r.top), b = t + px(r.height) - 1;
+        const int l = pixels(r.left), rt = l + pixels(r.width) - 1, t = pixels(r.top), b = t + pixels(r.height) - 1;
         const auto [x, y] = centre(*c);
         long long score;
         if (l < fr && fl < rt && dy != 0) {

@@ -40,9 +40,8 @@ private:
 
     PageControl* focused() const;
     PageControl* byName(std::string_view name) const;
-    // The controls that Tab visits, in their order: those that take the focus and are shown.
-    std::vector<PageControl*> tabChain() const;
-    // Whether Tab stops at the control: of the option buttons, only the one that last had the focus.
+    // Of the controls in the tab order, whether Tab stops at this one: of the option buttons, only
+    // the one that last had the focus.
     bool isTabStop(const PageControl& c) const;
     // Gives the control the focus; a box that Tab (or anything that moves as Tab does) gives it
     // to has its text selected.

@@ -30,7 +30,6 @@ namespace {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-int px(int twips) { return twips / kTwipsPerPixel; }
 
 const QIcon& windowIcon() {
     static const QIcon icon = [] {
@@ -119,7 +118,7 @@ QWidget* build(const ControlSpec& row, FormWindow* window) {
     // drop-down box rebuild its list.
     if (row.font != kDefaultFont) widget->setFont(makeFont(row.font));
     if (!row.toolTip.empty()) widget->setToolTip(qs(row.toolTip));
-    widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
+    widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
     if (!takesFocus(row.kind)) widget->setFocusPolicy(Qt::NoFocus);
     return widget;
 }
@@ -143,7 +142,7 @@ QtForm::QtForm(const Layout& layout) : Form(layout), window_(new FormWindow) {
     useScreenFontByDefault();
     const WindowSpec& frame = layout.window;
     window_->setWindowTitle(qs(frame.caption));
-    window_->setFixedSize(px(frame.width), px(frame.height));
+    window_->setFixedSize(pixels(frame.width), pixels(frame.height));
     window_->back = toQColor(frame.back);
     if (frame.icon) window_->setWindowIcon(windowIcon());
     window_->setFont(makeFont(kDefaultFont));
@@ -158,10 +157,7 @@ QtForm::QtForm(const Layout& layout) : Form(layout), window_(new FormWindow) {
     // The tables list controls front to back: raise from the back so that the first is on top.
     for (auto it = window_->controls.rbegin(); it != window_->controls.rend(); ++it) it->second->raise();
 
-    std::vector<const ControlSpec*> chain;
-    for (const ControlSpec& control : layout.controls)
-        if (takesFocus(control.kind) && control.tab != kNoTab) chain.push_back(&control);
-    std::stable_sort(chain.begin(), chain.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+    const std::vector<const ControlSpec*> chain = tabOrder(layout);
     for (size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(window_->find(chain[i - 1]->name), window_->find(chain[i]->name));
 
