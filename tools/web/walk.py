@@ -159,6 +159,21 @@ def ipad(b, url, out):
     check(b.evaluate(f"{WINDOW}.querySelector('[data-name=txtAnswer]').inputMode") == "decimal",
           "the Limitations answer box asks a tablet for its digits keyboard")
     w.shot("2-limitations-portrait")
+    # A tablet's keyboard leaves only the top of the page visible: the visual viewport shrinks,
+    # the page does not. Zooming the page in three times shrinks it the same way, to its top third.
+    b.call("Emulation.setPageScaleFactor", pageScaleFactor=3)
+    b.pump(0.5)
+    in_view = (f"(v => (r => [r.top - v.offsetTop, v.height - (r.bottom - v.offsetTop)])"
+               f"({WINDOW}.querySelector('[data-name=txtAnswer]').getBoundingClientRect()))(visualViewport)")
+    room = b.evaluate(in_view)
+    check(min(room) >= 0, f"with a tablet's keyboard up, the answer box is moved up into the visible part "
+                          f"(room above and below: {[round(n) for n in room]})")
+    b.evaluate("dispatchEvent(new Event('resize'))")
+    b.pump(0.2)
+    room = b.evaluate(in_view)
+    check(min(room) >= 0, f"fitted again with the keyboard still up, it stays there (room: {[round(n) for n in room]})")
+    b.call("Emulation.setPageScaleFactor", pageScaleFactor=1)
+    b.pump(0.3)
     b.size(1024, 768, scale=2, mobile=True)
     b.pump(0.3)
     scale = b.evaluate(f"{WINDOW}.getBoundingClientRect().width / {WINDOW}.offsetWidth")

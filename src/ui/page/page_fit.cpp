@@ -20,6 +20,12 @@ val& current() {
     return *window;
 }
 
+// How far the window is moved up now, so that the focused box is measured where it stands unlifted.
+double& currentLift() {
+    static double lift = 0;
+    return lift;
+}
+
 void refit() {
     val window = current();
     if (window.isUndefined() || !window["isConnected"].as<bool>()) return;
@@ -37,9 +43,10 @@ void refit() {
     if (!visual.isUndefined() && !visual.isNull() && focus["tagName"].as<std::string>() == "INPUT" &&
         window.call<bool>("contains", focus)) {
         const double visibleBottom = visual["offsetTop"].as<double>() + visual["height"].as<double>();
-        const double boxBottom = focus.call<val>("getBoundingClientRect")["bottom"].as<double>();
+        const double boxBottom = focus.call<val>("getBoundingClientRect")["bottom"].as<double>() + currentLift();
         lift = std::max(0.0, boxBottom - visibleBottom + 8);
     }
+    currentLift() = lift;
     char transform[96];
     std::snprintf(transform, sizeof transform, "translateY(%.1fpx) scale(%.4f)", -lift, scale);
     dom::setStyle(window, "transform", transform);
@@ -65,6 +72,7 @@ void fit(val window) {
     listenOnce();
     current() = window;
     dom::setStyle(window, "transform", "none");  // measured unlifted
+    currentLift() = 0;
     refit();
 }
 
