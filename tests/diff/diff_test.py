@@ -8,8 +8,8 @@ and the program's end. After an end both start afresh.
 
 The actions come from the generator of the long random walk (diff_driver_qt --generate), written
 once per seed; each names what it acts on by a number taken modulo what the open screen offers,
-resolved here against what both sides show. Two cases where each side follows its platform's own
-rule are left out (see resolve and next_press).
+resolved here against what both sides show. One case where each side follows its platform's own
+rule is left out (see resolve).
 
 A difference prints the seed, the step, the action and both values, and ends that seed's run.
 The last line reads "N passed, N failed": the actions compared, with and without a difference.
@@ -77,7 +77,11 @@ def resolve(a, state):
         return {"op": kind, "name": name}
     if kind == "access-key":
         key = next(c["key"] for c in state["controls"] if c["name"] == name)
-        return {"op": "key", "key": key.lower(), "alt": True} if key else None
+        if not key:  # Alt with a letter that no shown button has: nothing happens
+            taken = {c["key"].lower() for c in state["controls"] if c["kind"] == "button" and c["visible"] and c["key"]}
+            free = [letter for letter in "abcdefghijklmnopqrstuvwxyz" if letter not in taken]
+            key = free[(pick >> 8) % len(free)]
+        return {"op": "key", "key": key.lower(), "alt": True}
     if kind == "type":
         return {"op": "type", "name": name, "text": a["text"], "keys": a["keys"]}
     if kind == "choose":
@@ -96,9 +100,7 @@ def resolve(a, state):
 
 
 def next_press(state):
-    """Alt+N where a shown button has N for its access key. Alt with a letter that no button has
-    types the letter into a focused box on the desktop (Qt on Linux) and nothing in a browser:
-    a known difference, left to the access-key actions' own letters."""
+    """Alt+N where a shown button has N for its access key."""
     if any(c["kind"] == "button" and c["visible"] and c["key"] == "N" for c in state["controls"]):
         return {"op": "key", "key": "n", "alt": True}
     return None

@@ -225,6 +225,25 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form.control("Command3"));
     }
 
+    void altWithALetterNoButtonHasTypesNothing() {
+        // As on Windows and in a browser; Qt on X11 would type the letter into the box. Ctrl+Alt
+        // (AltGr on Windows) still types.
+        QtForm form(memoryItemsLayout());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        auto* box = static_cast<QComboBox*>(form.control("com1"));
+        box->setEditText("");
+        box->setFocus();
+        QTest::keyClick(box->lineEdit(), Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyClick(box->lineEdit(), Qt::Key_2);
+        QTest::keyClick(box->lineEdit(), Qt::Key_At, Qt::AltModifier | Qt::ControlModifier);
+        QCOMPARE(box->currentText(), QString("2@"));
+        auto* answer = static_cast<QLineEdit*>(QtForm(limitationsLayout()).control("txtAnswer"));
+        QTest::keyClick(answer, Qt::Key_Z, Qt::AltModifier);
+        QCOMPARE(answer->text(), QString());
+    }
+
     void captionsArePlainText() {
         QtForm form(limitationsLayout());
         form.label("lblQuestion").setCaption("<b>bold?</b> & more");

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ui/qt/access_key_button.h"
+#include "ui/qt/alt_letters_type_nothing.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/drop_down_box.h"
 #include "ui/qt/fonts.h"
@@ -44,6 +45,11 @@ const QIcon& windowIcon() {
 
 namespace {
 
+void typeNoAltLetters(QLineEdit* edit) {
+    static auto* const filter = new AltLettersTypeNothing(qApp);
+    edit->installEventFilter(filter);
+}
+
 QWidget* build(const ControlSpec& row, FormWindow* window) {
     QWidget* widget = nullptr;
     switch (row.kind) {
@@ -63,6 +69,7 @@ QWidget* build(const ControlSpec& row, FormWindow* window) {
         auto* box = new QLineEdit(window);
         box->setText(qs(row.text));
         if (row.numeric) box->setInputMethodHints(Qt::ImhPreferNumbers);
+        typeNoAltLetters(box);
         widget = box;
         break;
     }
@@ -77,6 +84,7 @@ QWidget* build(const ControlSpec& row, FormWindow* window) {
         edit->setCompleter(standIn);
         box->setLineEdit(edit);
         edit->setCompleter(nullptr);
+        typeNoAltLetters(edit);
         box->setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the list
         QStringList items;
         for (std::string_view item : row.items) items << qs(item);
