@@ -3,10 +3,7 @@
 #include <cstdio>
 
 #include "shell/navigator.h"
-#include "ui/qt/display_scale.h"
-#include "ui/qt/font_warm_up.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/qt_platform.h"
+#include "ui/qt/qt_backend.h"
 
 int main(int argc, char* argv[]) {
     // Qt aborts with a cryptic message when there is no display; a pilot gets a plain sentence.

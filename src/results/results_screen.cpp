@@ -6,9 +6,9 @@ namespace brivan::results {
 
 using ui::ScreenId;
 
-ResultsScreen::ResultsScreen(ScreenId self, ui::ResultsOf quiz, const ui::Screen& quizScreen,
-                             ResultsTargets targets, ui::Services services)
-    : Screen(self, ui::resultsLayout(quiz), services), quizScreen_(quizScreen), targets_(targets) {}
+ResultsScreen::ResultsScreen(ScreenId self, const ui::Screen& quizScreen, ResultsTargets targets,
+                             ui::Services services)
+    : Screen(self, services), quizScreen_(quizScreen), targets_(targets) {}
 
 void ResultsScreen::bindHandlers(ui::Form& form) {
     form.onClick("Command4", [this] { Command4_Click(); });

@@ -1,7 +1,6 @@
 #pragma once
 // A results screen: repeats the finished quiz's percentage line and offers the next move.
 // One class for the three of them, each told which quiz it reads and where its buttons go.
-#include "ui/layouts/layouts.h"
 #include "ui/screen.h"
 
 namespace brivan::results {
@@ -14,8 +13,7 @@ struct ResultsTargets {
 
 class ResultsScreen final : public ui::Screen {
 public:
-    ResultsScreen(ui::ScreenId self, ui::ResultsOf quiz, const ui::Screen& quizScreen, ResultsTargets targets,
-                  ui::Services services);
+    ResultsScreen(ui::ScreenId self, const ui::Screen& quizScreen, ResultsTargets targets, ui::Services services);
 
     // Reads the quiz screen's percentage line, which is still loaded while this one loads.
     void Form_Load() override;

@@ -1,13 +1,12 @@
 #include "shell/frm_brivan_intro.h"
 
-#include "ui/layouts/layouts.h"
 
 namespace brivan::shell {
 
 using ui::ScreenId;
 
 frmBrivanIntro::frmBrivanIntro(ui::Services services)
-    : Screen(ScreenId::frmBrivanIntro, ui::introLayout(), services) {}
+    : Screen(ScreenId::frmBrivanIntro, services) {}
 
 void frmBrivanIntro::bindHandlers(ui::Form& form) {
     form.onClick("cmdContinue", [this] { cmdContinue_Click(); });

@@ -28,15 +28,15 @@ std::unique_ptr<ui::Screen> Navigator::create(ScreenId id) {
     case ScreenId::frmBrivanMem: return std::make_unique<quiz::memory_items::frmBrivanMem>(services);
     case ScreenId::frmBrivanEnd:
         return std::make_unique<ResultsScreen>(
-            id, ui::ResultsOf::Limitations, screen(ScreenId::frmBrivan),
+            id, screen(ScreenId::frmBrivan),
             ResultsTargets{ScreenId::frmBrivan, ScreenId::frmBrivanAnn, ScreenId::frmBrivanMem}, services);
     case ScreenId::frmAnnEnd:
         return std::make_unique<ResultsScreen>(
-            id, ui::ResultsOf::Annunciators, screen(ScreenId::frmBrivanAnn),
+            id, screen(ScreenId::frmBrivanAnn),
             ResultsTargets{ScreenId::frmBrivanAnn, ScreenId::frmBrivanMem, ScreenId::frmBrivan}, services);
     case ScreenId::frmMemEnd:
         return std::make_unique<ResultsScreen>(
-            id, ui::ResultsOf::MemoryItems, screen(ScreenId::frmBrivanMem),
+            id, screen(ScreenId::frmBrivanMem),
             ResultsTargets{ScreenId::frmBrivanMem, ScreenId::frmBrivanAnn, ScreenId::frmBrivan}, services);
     }
     return nullptr;

@@ -1,6 +1,6 @@
 #include "ui/controls.h"
 
-#include "ui/control_peer.h"
+#include "ui/backend.h"
 #include "ui/speech.h"
 
 namespace brivan::ui {

@@ -6,25 +6,42 @@
 
 namespace brivan::ui {
 
-Form::~Form() = default;
+Form::Form(const Layout& layout) : layout_(layout), window_(backend::openWindow(layout)) {
+    peers_.reserve(layout.controls.size());
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) peers_.push_back(window_->build(layout.controls[i], i));
+    window_->complete(*this);
+    spoken_ = std::make_unique<SpokenWindow>(layout_, [this](std::string_view name) { return &peer(name); },
+                                             window_->voice());
+}
+
+Form::~Form() {
+    spoken_.reset();
+    peers_.clear();
+    window_.reset();
+}
+
+void Form::onClick(std::string_view name, std::function<void()> handler) {
+    window_->onClick(indexOf(name), std::move(handler));
+}
+
+void Form::onFrameClose(std::function<void()> handler) { window_->onFrameClose(std::move(handler)); }
+
+void Form::show() {
+    const ControlSpec* first = firstInTabOrder();
+    window_->show(first ? &peerAt(std::size_t(first - layout_.controls.data())) : nullptr);
+}
+
+std::size_t Form::indexOf(std::string_view name) const {
+    for (std::size_t i = 0; i < layout_.controls.size(); ++i)
+        if (layout_.controls[i].name == name) return i;
+    throw std::out_of_range("no control named " + std::string(name));
+}
+
+ControlPeer& Form::peer(std::string_view name) const { return peerAt(indexOf(name)); }
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
            kind == ControlKind::OptionButton;
-}
-
-void Form::adopt(std::string_view name, std::unique_ptr<ControlPeer> peer) {
-    peers_.emplace_back(name, std::move(peer));
-}
-
-void Form::startSpeaking(Voice& voice) {
-    spoken_ = std::make_unique<SpokenWindow>(layout_, [this](std::string_view name) { return &peer(name); }, voice);
-}
-
-ControlPeer& Form::peer(std::string_view name) const {
-    for (const auto& [n, p] : peers_)
-        if (n == name) return *p;
-    throw std::out_of_range("no control named " + std::string(name));
 }
 
 std::vector<const ControlSpec*> tabOrder(const Layout& layout) {

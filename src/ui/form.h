@@ -1,23 +1,25 @@
 #pragma once
-// A loaded screen's window, built from its layout by the screen backend: named controls, their
-// click events and the window frame's close. Destroying the Form closes the window and destroys
-// its controls.
+// A loaded screen's window: the backend's real window built from the layout, its named controls,
+// their click events and the window frame's close. Destroying the Form closes the window and
+// destroys its controls.
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string_view>
-#include <utility>
 #include <vector>
 
-#include "ui/control_peer.h"
+#include "ui/backend.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 #include "ui/speech.h"
 
 namespace brivan::ui {
 
-class Form {
+class Form final {
 public:
-    virtual ~Form();
+    // Opens the backend's window and builds every control of the table in it, in order.
+    explicit Form(const Layout& layout);
+    ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -28,30 +30,28 @@ public:
     Button button(std::string_view name) const { return Button(&peer(name)); }
 
     // Binds the click event of a button or an option button.
-    virtual void onClick(std::string_view name, std::function<void()> handler) = 0;
+    void onClick(std::string_view name, std::function<void()> handler);
     // Called when the pilot closes the window with its frame.
-    virtual void onFrameClose(std::function<void()> handler) = 0;
+    void onFrameClose(std::function<void()> handler);
 
     // Shows the window non-modally, makes it active and gives the focus to the first control of
     // the tab order that is shown.
-    virtual void show() = 0;
+    void show();
 
     const Layout& layout() const { return layout_; }
+    backend::Window& window() const { return *window_; }
 
-protected:
-    explicit Form(const Layout& layout) : layout_(layout) {}
-
-    // The backend's control for each row of the table, in the table's order.
-    void adopt(std::string_view name, std::unique_ptr<ControlPeer> peer);
-    // Once every control is adopted: names them for the screen reader and readies what it is told.
-    void startSpeaking(Voice& voice);
+    // The control named NAME, or at INDEX in the table (as the backend built it).
     ControlPeer& peer(std::string_view name) const;
+    ControlPeer& peerAt(std::size_t index) const { return *peers_.at(index); }
+    std::size_t indexOf(std::string_view name) const;
     // The first control of the tab order that takes the focus and is shown, or none.
     const ControlSpec* firstInTabOrder() const;
 
 private:
     const Layout& layout_;
-    std::vector<std::pair<std::string_view, std::unique_ptr<ControlPeer>>> peers_;
+    std::unique_ptr<backend::Window> window_;
+    std::vector<std::unique_ptr<ControlPeer>> peers_;  // in the table's order
     std::unique_ptr<SpokenWindow> spoken_;
 };
 
@@ -60,8 +60,5 @@ bool takesFocus(ControlKind kind);
 
 // The controls that Tab visits, shown or not, in the order it visits them.
 std::vector<const ControlSpec*> tabOrder(const Layout& layout);
-
-// The screen backend's window for a layout (each backend defines it).
-std::unique_ptr<Form> openForm(const Layout& layout);
 
 }  // namespace brivan::ui

@@ -2,14 +2,13 @@
 
 namespace brivan::ui {
 
-Screen::Screen(ScreenId id, const Layout& layout, Services services)
-    : id_(id), layout_(layout), services_(services) {}
+Screen::Screen(ScreenId id, Services services) : id_(id), services_(services) {}
 
 Screen::~Screen() = default;
 
 void Screen::load() {
     if (form_) return;
-    form_ = openForm(layout_);
+    form_ = std::make_unique<Form>(layoutOf(id_));
     form_->onFrameClose([this] { services_.moves.closedByFrame(id_); });
     bindHandlers(*form_);
     Form_Load();

@@ -5,21 +5,10 @@
 #include <memory>
 
 #include "ui/form.h"
-#include "ui/layout.h"
 #include "ui/platform.h"
+#include "ui/screens.h"
 
 namespace brivan::ui {
-
-enum class ScreenId {
-    frmBrivanIntro,
-    frmBrivan,
-    frmBrivanAnn,
-    frmBrivanMem,
-    frmBrivanEnd,
-    frmAnnEnd,
-    frmMemEnd,
-};
-inline constexpr int kScreenCount = 7;
 
 // What a screen may ask of the navigator: the only way screens reach each other.
 class Moves {
@@ -40,7 +29,8 @@ struct Services {
 
 class Screen {
 public:
-    Screen(ScreenId id, const Layout& layout, Services services);
+    // The screen's window is built from its layout in the list of screens.
+    Screen(ScreenId id, Services services);
     virtual ~Screen();
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
@@ -63,7 +53,6 @@ protected:
 
 private:
     ScreenId id_;
-    const Layout& layout_;
     Services services_;
     std::unique_ptr<Form> form_;
 };

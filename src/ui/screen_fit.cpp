@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/layouts/layouts.h"
+#include "ui/screens.h"
 
 namespace brivan::ui {
 
@@ -21,16 +21,10 @@ double largestFittingScale(double desktopScale, Size window, Size frame, Size wo
 
 Size largestWindow() {
     Size largest{0, 0};
-    const Layout* layouts[] = {&introLayout(),
-                               &limitationsLayout(),
-                               &annunciatorsLayout(),
-                               &memoryItemsLayout(),
-                               &resultsLayout(ResultsOf::Limitations),
-                               &resultsLayout(ResultsOf::Annunciators),
-                               &resultsLayout(ResultsOf::MemoryItems)};
-    for (const Layout* layout : layouts) {
-        largest.width = std::max(largest.width, pixels(layout->window.width));
-        largest.height = std::max(largest.height, pixels(layout->window.height));
+    for (const ScreenDesign& screen : kScreens) {
+        const WindowSpec& window = screen.layout().window;
+        largest.width = std::max(largest.width, pixels(window.width));
+        largest.height = std::max(largest.height, pixels(window.height));
     }
     return largest;
 }

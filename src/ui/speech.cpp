@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/control_peer.h"
+#include "ui/backend.h"
 
 namespace brivan::ui {
 
@@ -18,6 +18,20 @@ std::string trimmed(std::string_view text) {
     return std::string(text);
 }
 }  // namespace
+
+SpokenAs spokenAs(const ControlSpec& row) {
+    switch (row.kind) {
+    case ControlKind::Label:
+        if (row.speech.light) return SpokenAs::Light;
+        return row.speech.partOf.empty() ? SpokenAs::Text : SpokenAs::PartOfLight;
+    case ControlKind::TextBox: return SpokenAs::TextBox;
+    case ControlKind::ComboBox: return SpokenAs::DropDownBox;
+    case ControlKind::OptionButton: return SpokenAs::Option;
+    case ControlKind::Button: return SpokenAs::Button;
+    case ControlKind::Picture: return SpokenAs::Picture;
+    }
+    return SpokenAs::Text;
+}
 
 std::string spokenLine(std::string_view line) {
     // A leader is three or more dots, spaces allowed between them, with the spaces around it.

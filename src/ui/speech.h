@@ -20,20 +20,23 @@
 namespace brivan::ui {
 
 class ControlPeer;
+class Voice;
 
-// How a backend delivers what is told.
-class Voice {
-public:
-    virtual ~Voice() = default;
-    // Runs FN once the handler that runs now has returned (soon, when none runs).
-    virtual void afterHandler(std::function<void()> fn) = 0;
-    // The window is on screen: not before it is shown, nor after it is closed.
-    virtual bool windowShown() const = 0;
-    // Hands the words to the screen reader, to be read at once.
-    virtual void announce(const std::string& words) = 0;
+// What a control is to a screen reader; each backend gives it the role of its toolkit that reads
+// so.
+enum class SpokenAs {
+    Text,         // a label, read as it is shown
+    Light,        // an annunciator light: read by its kind and its whole legend
+    PartOfLight,  // a light's lower legend: read in the light's name, never alone
+    TextBox,
+    DropDownBox,
+    Option,
+    Button,
+    Picture,      // read by what it shows
 };
 
 namespace speech {
+SpokenAs spokenAs(const ControlSpec& row);
 // A line as it is best heard: runs of leader dots become a pause.
 std::string spokenLine(std::string_view line);
 // A line whose digits are read one by one: "The Correct Order is 2 1 3".

@@ -23,6 +23,7 @@
 #include <string>
 
 #include "support/program.h"
+#include "ui/caption.h"
 #include "support/random_actions.h"
 #include "ui/qt/form_window.h"
 
@@ -46,19 +47,6 @@ const char* kindName(ControlKind kind) {
 QString hex(const QColor& c) { return c.name(QColor::HexRgb); }
 
 QString name(const brivan::ui::ControlSpec& row) { return QString::fromUtf8(row.name.data(), qsizetype(row.name.size())); }
-
-// A button's caption as shown: "&&" is an ampersand, "&" marks the access key.
-QString shown(const QString& caption, QString* key) {
-    QString text;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-            if (caption[i] != '&' && key && key->isEmpty()) *key = caption[i].toUpper();
-        }
-        text += caption[i];
-    }
-    return text;
-}
 
 void generate(unsigned seed, unsigned count) {
     std::mt19937 rng(seed);
@@ -154,9 +142,10 @@ public:
                     drawn = static_cast<QComboBox*>(w)->lineEdit();
                     break;
                 case ControlKind::Button: {
-                    QString key;
-                    c["text"] = shown(static_cast<QPushButton*>(w)->text(), &key);
-                    c["key"] = key;
+                    // What the button shows, read from the widget as Qt reads its caption.
+                    const brivan::ui::Caption caption = brivan::ui::readCaption(static_cast<QPushButton*>(w)->text().toStdString());
+                    c["text"] = QString::fromStdString(caption.shown);
+                    c["key"] = caption.key ? QString(QChar(caption.key)) : QString();
                     break;
                 }
                 case ControlKind::OptionButton: c["checked"] = static_cast<QRadioButton*>(w)->isChecked(); break;
@@ -175,7 +164,7 @@ public:
     }
 
 private:
-    const brivan::ui::QtForm& form() const { return brivan::ui::QtForm::of(program_->current()->form()); }
+    const brivan::ui::QtWindow& form() const { return brivan::ui::QtWindow::of(program_->current()->form()); }
 
     // The control that has the focus, by name; a drop-down box's line edit counts as the box.
     QString focusName() const {

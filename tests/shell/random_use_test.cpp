@@ -18,6 +18,7 @@
 #include "quiz/common/quiz_screen.h"
 #include "support/program.h"
 #include "support/random_actions.h"
+#include "ui/caption.h"
 
 using namespace brivan::testing;  // Program, and the actions and their helpers
 using brivan::ui::Screen;
@@ -76,11 +77,8 @@ public:
         case Kind::AccessKey: {
             auto buttons = visible<QPushButton>(window);
             if (buttons.empty()) break;
-            const QString caption = buttons[a.pick % buttons.size()]->text();
-            const qsizetype amp = caption.indexOf('&');
-            if (amp < 0 || amp + 1 >= caption.size()) break;
-            const int key = caption.at(amp + 1).toUpper().unicode();
-            program_->key(static_cast<Qt::Key>(key), Qt::AltModifier);
+            const char key = brivan::ui::readCaption(buttons[a.pick % buttons.size()]->text().toStdString()).key;
+            if (key) program_->key(static_cast<Qt::Key>(key), Qt::AltModifier);
             break;
         }
         case Kind::Enter: program_->key(Qt::Key_Return); break;
@@ -157,7 +155,7 @@ public:
         if (loaded != 1) return std::to_string(loaded) + " screens loaded";
         ++seen[static_cast<size_t>(current->id())];
         if (windows != 1) return std::to_string(windows) + " windows open";
-        if (!brivan::ui::QtForm::of(current->form()).window()->isVisible()) return "the loaded screen is not shown";
+        if (!brivan::ui::QtWindow::of(current->form()).window()->isVisible()) return "the loaded screen is not shown";
 
         if (auto f = figuresOf(current)) {
             const auto& s = *f->score;

@@ -14,7 +14,7 @@
 
 #include "shell/navigator.h"
 #include "support/counting_platform.h"
-#include "ui/qt/qt_form.h"
+#include "ui/qt/qt_window.h"
 
 namespace brivan::testing {
 
@@ -39,11 +39,11 @@ public:
         return static_cast<ScreenClass&>(navigator->screen(id));
     }
 
-    QWidget* window() const { return current() ? ui::QtForm::of(current()->form()).window() : nullptr; }
+    QWidget* window() const { return current() ? ui::QtWindow::of(current()->form()).window() : nullptr; }
 
     template <class W = QWidget>
     W* control(const char* name) const {
-        return static_cast<W*>(ui::QtForm::of(current()->form()).control(name));
+        return static_cast<W*>(ui::QtWindow::of(current()->form()).control(name));
     }
 
     QString caption(const char* label) const { return control<QLabel>(label)->text(); }

@@ -16,13 +16,12 @@
 
 #include "quiz/annunciators/frm_brivan_ann.h"
 #include "quiz/memory_items/frm_brivan_mem.h"
-#include "support/layouts.h"
 #include "support/program.h"
-#include "ui/layouts/layouts.h"
+#include "ui/screens.h"
 
 using brivan::quiz::annunciators::frmBrivanAnn;
 using brivan::quiz::memory_items::frmBrivanMem;
-using brivan::testing::layoutOf;
+using brivan::ui::layoutOf;
 using brivan::testing::Program;
 using brivan::ui::ControlKind;
 using brivan::ui::Layout;

@@ -25,15 +25,14 @@
 #include <cstring>
 
 #include "support/ink.h"
-#include "support/layouts.h"
 #include "support/program.h"
-#include "ui/layouts/layouts.h"
+#include "ui/screens.h"
 #include "ui/qt/pictures.h"
 
 using brivan::testing::ink;
 using brivan::testing::inPixels;
 using brivan::testing::inPoints;
-using brivan::testing::layoutOf;
+using brivan::ui::layoutOf;
 using brivan::testing::Program;
 using brivan::testing::styleOption;
 using brivan::testing::wholeInk;

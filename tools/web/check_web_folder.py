@@ -26,8 +26,10 @@ NEEDED = ["index.html", "page.js", "page.css", "screens.css", "brivan.js", "briv
           "fonts/brivan-sans.woff2", "fonts/brivan-sans-bold.woff2", "fonts/brivan-serif.woff2",
           "fonts/brivan-serif-bold.woff2", "licences/NOTICE.txt", "licences/EMSCRIPTEN.txt", "licences/LLVM.txt",
           "licences/MUSL.txt", "licences/LIBERATION-FONTS-OFL.txt"]
-PICTURES = ["logo.gif", "aircraft.jpg", "terms_heading.gif", "disclaimer.gif", "window_icon.png"]
-NEEDED += PICTURES + [re.sub(r"\.(\w+)$", r"@2x.\1", p) for p in PICTURES]
+# The pictures, both renderings, from their one list (the program's and the page's).
+LIST = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "ui", "resources", "pictures.txt")
+with open(LIST) as pictures:
+    NEEDED += [name for line in pictures if line.strip() and not line.startswith("#") for name in line.split()[:2]]
 # What the Qt build shipped; none of it belongs here any more.
 GONE = ["qtloader.js", "licences/LGPL-3.0.txt", "licences/GPL-3.0.txt", "licences/QT-THIRD-PARTY.txt"]
 

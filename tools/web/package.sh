@@ -24,10 +24,13 @@ else
   echo "/* The look of the program's windows: not written yet. */" >"$site/screens.css"
 fi
 
-# The pictures the screens show, at 1x and 2x (the program names both in each srcset).
-for picture in logo.gif aircraft.jpg terms_heading.gif disclaimer.gif window_icon.png; do
-  cp "$resources/$picture" "$resources/${picture%.*}@2x.${picture##*.}" "$site/"
-done
+# The pictures the screens show, at 1x and 2x (the program names both in each srcset), from their
+# one list; the page preloads the terms screen's, the first screen of every start.
+preloads=""
+while read -r once twice use; do
+  cp "$resources/$once" "$resources/$twice" "$site/"
+  [ "$use" = terms ] && preloads+="  <link rel=\"preload\" as=\"image\" href=\"$once\" imagesrcset=\"$once 1x, $twice 2x\">"$'\n'
+done < <(grep -v '^#' "$resources/pictures.txt" | grep -v '^[[:space:]]*$')
 
 python3 "$here/fonts.py" "$site/fonts"
 
@@ -40,7 +43,8 @@ rsvg-convert -w 180 -h 180 -b white "$art" -o "$site/icons/apple-touch-icon.png"
 
 python3 "$here/licences.py" "$web/notice.txt.in" "$version" "$site/licences"
 
-sed -e "s|@VERSION@|$version|g" "$web/index.html.in" >"$site/index.html"
+PRELOADS="${preloads%$'\n'}" awk '{ sub(/@PRELOADS@/, ENVIRON["PRELOADS"]) } 1' "$web/index.html.in" |
+  sed -e "s|@VERSION@|$version|g" >"$site/index.html"
 sed -e "s|@VERSION@|$version|g" "$web/manifest.webmanifest.in" >"$site/manifest.webmanifest"
 
 # The service worker keeps every other file, each with its SHA-256; the page (under its two

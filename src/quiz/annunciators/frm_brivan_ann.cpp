@@ -4,7 +4,6 @@
 
 #include "quiz/annunciators/ann_bank.h"
 #include "quiz/common/judgement.h"
-#include "ui/layouts/layouts.h"
 
 namespace brivan::quiz::annunciators {
 
@@ -23,7 +22,7 @@ std::string upperCased(std::string text) {
 }  // namespace
 
 frmBrivanAnn::frmBrivanAnn(ui::Services services)
-    : QuizScreen(ScreenId::frmBrivanAnn, ui::annunciatorsLayout(), kAnnCount,
+    : QuizScreen(ScreenId::frmBrivanAnn, kAnnCount,
                  {.Command2 = ScreenId::frmBrivan, .Command3 = ScreenId::frmBrivanMem}, services) {}
 
 void frmBrivanAnn::bindOwnHandlers(ui::Form& form) {

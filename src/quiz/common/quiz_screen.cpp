@@ -2,8 +2,8 @@
 
 namespace brivan::quiz {
 
-QuizScreen::QuizScreen(ui::ScreenId id, const ui::Layout& layout, int count, Exits exits, ui::Services services)
-    : Screen(id, layout, services), questionCount(count), exits_(exits) {}
+QuizScreen::QuizScreen(ui::ScreenId id, int count, Exits exits, ui::Services services)
+    : Screen(id, services), questionCount(count), exits_(exits) {}
 
 void QuizScreen::bindHandlers(ui::Form& form) {
     form.onClick("cmdEnter", [this] { cmdEnter_Click(); });

@@ -14,7 +14,7 @@ public:
         ui::ScreenId Command3;
     };
 
-    QuizScreen(ui::ScreenId id, const ui::Layout& layout, int questionCount, Exits exits, ui::Services services);
+    QuizScreen(ui::ScreenId id, int questionCount, Exits exits, ui::Services services);
 
     // The number of questions in the bank; the press after the last hands over to the results.
     const int questionCount;

@@ -2,14 +2,13 @@
 
 #include "quiz/common/judgement.h"
 #include "quiz/limitations/limitations_bank.h"
-#include "ui/layouts/layouts.h"
 
 namespace brivan::quiz::limitations {
 
 using ui::ScreenId;
 
 frmBrivan::frmBrivan(ui::Services services)
-    : QuizScreen(ScreenId::frmBrivan, ui::limitationsLayout(), kLimitationCount,
+    : QuizScreen(ScreenId::frmBrivan, kLimitationCount,
                  {.Command2 = ScreenId::frmBrivanAnn, .Command3 = ScreenId::frmBrivanMem}, services) {}
 
 void frmBrivan::Form_Load() { resetCounters(); }

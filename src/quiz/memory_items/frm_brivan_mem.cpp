@@ -2,7 +2,6 @@
 
 #include "quiz/common/judgement.h"
 #include "quiz/memory_items/mem_bank.h"
-#include "ui/layouts/layouts.h"
 
 namespace brivan::quiz::memory_items {
 
@@ -23,7 +22,7 @@ constexpr int kNoteSlotThatTurnsBold = 3;  // lbl4 is bold only while it holds a
 }  // namespace
 
 frmBrivanMem::frmBrivanMem(ui::Services services)
-    : QuizScreen(ScreenId::frmBrivanMem, ui::memoryItemsLayout(), kMemCount,
+    : QuizScreen(ScreenId::frmBrivanMem, kMemCount,
                  {.Command2 = ScreenId::frmBrivanAnn, .Command3 = ScreenId::frmBrivan}, services) {}
 
 void frmBrivanMem::Form_Load() {

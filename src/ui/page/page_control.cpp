@@ -2,7 +2,8 @@
 
 #include "ui/page/dom.h"
 #include "ui/page/drop_down_list.h"
-#include "ui/page/look.h"
+#include "ui/look.h"
+#include "ui/page/css.h"
 
 namespace brivan::ui {
 
@@ -11,8 +12,8 @@ using emscripten::val;
 PageControl::PageControl(val element, const ControlSpec& row)
     : element_(std::move(element)),
       row_(row),
-      fore_(row.fore.value_or(colours::ButtonText)),
-      back_(row.back.value_or(colours::ButtonFace)),
+      fore_(startColours(row).fore),
+      back_(startColours(row).back),
       bold_(row.font.bold) {}
 
 std::string PageControl::text() const {
@@ -43,12 +44,12 @@ void PageControl::setText(std::string_view text) {
 
 void PageControl::setForeColor(Colour colour) {
     fore_ = colour;
-    dom::setStyle(element_, "color", look::colour(colour));
+    dom::setStyle(element_, "color", css::colour(colour));
 }
 
 void PageControl::setBackColor(Colour colour) {
     back_ = colour;
-    dom::setStyle(element_, "backgroundColor", look::colour(colour));
+    dom::setStyle(element_, "backgroundColor", css::colour(colour));
 }
 
 void PageControl::setVisible(bool visible) {

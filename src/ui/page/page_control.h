@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/control_peer.h"
+#include "ui/backend.h"
 #include "ui/layout.h"
 
 namespace brivan::ui {

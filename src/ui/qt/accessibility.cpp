@@ -25,7 +25,8 @@ namespace brivan::ui::speech {
 
 namespace {
 
-constexpr const char* kPartOfLight = "brivanPartOfLight";
+// What the shared layer says a widget is to the screen reader, kept on the widget until Qt asks.
+constexpr const char* kSpokenAs = "brivanSpokenAs";
 
 // The lower legend of a light: its caption is read in the light's name, so it is not offered to
 // the screen reader as a line of its own.
@@ -157,19 +158,24 @@ QWidget* noticeOf(QWidget* window) {
 }
 #endif
 
-QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
+// The Qt interface of what the shared layer says a control is, where Qt's own reads otherwise:
+// a light reads as the label it is (named by its kind and legend), its lower legend not at all.
+QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    if (className == QLatin1String("QLabel") && widget->property(kPartOfLight).toBool())
-        return new LegendPart(widget);
-    if (className == QLatin1String("QRadioButton")) return new ChoosableOption(widget);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (widget->property(kIsNotice).toBool()) return new Notification(widget);
 #endif
+    const QVariant spoken = widget->property(kSpokenAs);
+    if (!spoken.isValid()) return nullptr;
+    switch (SpokenAs(spoken.toInt())) {
+    case SpokenAs::PartOfLight: return new LegendPart(widget);
+    case SpokenAs::Option: return new ChoosableOption(widget);
 #if defined(Q_OS_UNIX)
-    if (className == QLatin1String("QComboBox")) return new NamedComboBox(widget);
+    case SpokenAs::DropDownBox: return new NamedComboBox(widget);
 #endif
-    return nullptr;
+    default: return nullptr;
+    }
 }
 
 }  // namespace
@@ -192,10 +198,10 @@ void announce(QWidget* window, const QString& said) {
 #endif
 }
 
-void prepare(QWidget* control, const ControlSpec& row) {
+void prepare(QWidget* control, SpokenAs spokenAs) {
     static std::once_flag once;
     std::call_once(once, [] { QAccessible::installFactory(interfaceFor); });
-    if (!row.speech.partOf.empty()) control->setProperty(kPartOfLight, true);
+    control->setProperty(kSpokenAs, int(spokenAs));
 }
 
 void shown(QWidget* control) {

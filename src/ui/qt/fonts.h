@@ -1,13 +1,15 @@
 #pragma once
-// The one place where the designed font names meet the fonts installed on this machine.
+// Where the faces that the tables' fonts take (ui/look.h) meet the fonts installed on this machine.
+#include <QString>
+
 #include "ui/layout.h"
 
 class QFont;
 
 namespace brivan::ui {
 
-// The installed family that stands in for a designed face.
-const char* installedFamily(Face face);
+// The family a designed face is drawn in here: the first of its faces that is installed.
+QString installedFamily(Face face);
 
 QFont makeFont(const FontSpec& design);
 

@@ -5,11 +5,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <functional>
-#include <stdexcept>
-#include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
 
 namespace brivan::ui {
 
@@ -20,16 +15,9 @@ public:
     FormWindow() : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {}
 
-    std::vector<std::pair<std::string_view, QWidget*>> controls;
     std::function<void()> frameClose;
     bool hasDefault = false;
     QColor back;
-
-    QWidget* find(std::string_view name) const {
-        for (const auto& [n, w] : controls)
-            if (n == name) return w;
-        throw std::out_of_range("no control named " + std::string(name));
-    }
 
     void reject() override {}
 

@@ -1,7 +1,6 @@
 #include "ui/qt/pictures.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
@@ -11,17 +10,23 @@
 #include <future>
 #include <mutex>
 #include <thread>
+#include <vector>
+
+#include "ui/pictures.h"
+#include "ui/qt/qt_text.h"
 
 namespace brivan::ui {
 
 namespace {
 
-// In the order the screens need them: the terms screen's first. The others wait until the terms
-// screen is up, so as not to compete with it for the processor.
-constexpr std::string_view kAll[] = {"logo.gif", "terms_heading.gif", "disclaimer.gif", "aircraft.jpg"};
-constexpr size_t kTermsScreen = 3;
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+// The screens' pictures in the order the screens need them: the terms screen's first. The others
+// wait until the terms screen is up, so as not to compete with it for the processor.
+std::vector<const PictureFile*> screenPictures() {
+    std::vector<const PictureFile*> pictures;
+    for (const PictureFile& file : pictureFiles())
+        if (file.use != PictureUse::WindowIcon) pictures.push_back(&file);
+    return pictures;
+}
 
 // Above one device pixel to the point, the 2x renderings: drawn smaller at 125 to 175 %, they stay
 // sharper than the ordinary ones drawn larger. Asked on the main thread.
@@ -32,18 +37,15 @@ struct Decoded {
     qreal ratio = 1.0;
 };
 
-// NAME is the picture's name in the layout tables; it is compiled in under the same name.
-Decoded decode(const QString& name, bool hiDpi) {
-    const QString path = QStringLiteral(":/") + name;
-    if (hiDpi) {
-        const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-        const QString path2x = path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
-        if (QFile::exists(path2x)) {
-            QImage image = QImageReader(path2x).read();
-            if (!image.isNull()) return {std::move(image), 2.0};
-        }
+// NAME is the picture's name in the layout tables; it is compiled in under the same name, beside
+// its rendering at twice the size.
+Decoded decode(std::string_view name, bool hiDpi) {
+    const PictureFile* file = pictureFile(name);
+    if (hiDpi && file) {
+        QImage image = QImageReader(QStringLiteral(":/") + qs(file->twice)).read();
+        if (!image.isNull()) return {std::move(image), 2.0};
     }
-    return {QImageReader(path).read(), 1.0};
+    return {QImageReader(QStringLiteral(":/") + qs(name)).read(), 1.0};
 }
 
 class Store {
@@ -59,12 +61,13 @@ public:
         // memory when that thread ends (seen as a crash under Wine once the reader was done).
         QImageReader::supportedImageFormats();
 #endif
-        std::vector<std::promise<Decoded>> promises(std::size(kAll));
-        for (size_t i = 0; i < promises.size(); ++i) pending_.insert(qs(kAll[i]), promises[i].get_future().share());
-        worker_ = std::thread([promises = std::move(promises), hiDpi, rest = rest_.get_future()]() mutable {
+        const std::vector<const PictureFile*> all = screenPictures();
+        std::vector<std::promise<Decoded>> promises(all.size());
+        for (size_t i = 0; i < all.size(); ++i) pending_.insert(qs(all[i]->name), promises[i].get_future().share());
+        worker_ = std::thread([all, promises = std::move(promises), hiDpi, rest = rest_.get_future()]() mutable {
             for (size_t i = 0; i < promises.size(); ++i) {
-                if (i == kTermsScreen) rest.wait();
-                promises[i].set_value(decode(qs(kAll[i]), hiDpi));
+                if (all[i]->use != PictureUse::TermsScreen) rest.wait();
+                promises[i].set_value(decode(all[i]->name, hiDpi));
             }
         });
         clearWithTheApplication();
@@ -84,7 +87,7 @@ public:
             future = pending_.take(path);
         }
         if (future.valid() && future.wait_for(std::chrono::seconds(0)) != std::future_status::ready) releaseRest();
-        Decoded decoded = future.valid() ? future.get() : decode(path, wantsHiDpi());
+        Decoded decoded = future.valid() ? future.get() : decode(name, wantsHiDpi());
         QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
         pixmap.setDevicePixelRatio(decoded.ratio);
         std::lock_guard lock(mutex_);

@@ -14,8 +14,8 @@ void preloadPictures();
 // The first screen is up: the pictures of the other screens are decoded now.
 void firstScreenShown();
 
-// The picture the layout tables name ("aircraft.jpg"), compiled in; on a screen with two device
-// pixels to the point, its "@2x" rendering.
+// The picture the layout tables name ("aircraft.jpg"), compiled in; on a screen with more than one
+// device pixel to the point, its rendering at twice the size.
 QPixmap picture(std::string_view name);
 
 }  // namespace brivan::ui

@@ -6,14 +6,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/look.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/qt_colour.h"
+#include "ui/qt/qt_text.h"
 
 namespace brivan::ui {
 
-namespace {
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-}  // namespace
+QtControl::QtControl(QWidget* widget, const ControlSpec& row) : w_(widget), kind_(row.kind) {
+    const ColourPair start = startColours(row);
+    fore_ = start.fore;
+    back_ = start.back;
+    // A label is drawn in its colours; the other controls in the palette's, which are the same.
+    if (kind_ == ControlKind::Label) applyColours(w_, fore_, back_);
+}
 
 std::string QtControl::text() const {
     switch (kind_) {
@@ -38,10 +44,14 @@ void QtControl::setText(std::string_view text) {
     }
 }
 
-Colour QtControl::foreColor() const { return appliedColour(w_, QPalette::WindowText, colours::ButtonText); }
-void QtControl::setForeColor(Colour colour) { applyColour(w_, QPalette::WindowText, colour); }
-Colour QtControl::backColor() const { return appliedColour(w_, QPalette::Window, colours::ButtonFace); }
-void QtControl::setBackColor(Colour colour) { applyColour(w_, QPalette::Window, colour); }
+void QtControl::setForeColor(Colour colour) {
+    fore_ = colour;
+    applyColours(w_, fore_, back_);
+}
+void QtControl::setBackColor(Colour colour) {
+    back_ = colour;
+    applyColours(w_, fore_, back_);
+}
 
 // A control that appears is made known to the screen reader as visible again.
 void QtControl::setVisible(bool visible) {

@@ -2,20 +2,22 @@
 // The real control behind a handle on the desktop: one Qt widget of the kind its table row names.
 #include <QWidget>
 
-#include "ui/control_peer.h"
+#include "ui/backend.h"
 #include "ui/layout.h"
 
 namespace brivan::ui {
 
 class QtControl final : public ControlPeer {
 public:
-    QtControl(QWidget* widget, ControlKind kind) : w_(widget), kind_(kind) {}
+    QtControl(QWidget* widget, const ControlSpec& row);
+
+    QWidget* widget() const { return w_; }
 
     std::string text() const override;
     void setText(std::string_view text) override;
-    Colour foreColor() const override;
+    Colour foreColor() const override { return fore_; }
     void setForeColor(Colour colour) override;
-    Colour backColor() const override;
+    Colour backColor() const override { return back_; }
     void setBackColor(Colour colour) override;
     bool isVisible() const override { return !w_->isHidden(); }
     void setVisible(bool visible) override;
@@ -30,6 +32,7 @@ public:
 private:
     QWidget* w_;
     ControlKind kind_;
+    Colour fore_, back_;  // as the table or a handler named them
 };
 
 }  // namespace brivan::ui

@@ -8,13 +8,4 @@ void QtPlatform::beep() { QApplication::beep(); }
 
 void QtPlatform::quit() { QCoreApplication::exit(0); }
 
-bool displayMissing() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return false;
-#endif
-}
-
 }  // namespace brivan::ui

@@ -10,8 +10,4 @@ public:
     void quit() override;
 };
 
-// Before the application object exists: true where there is plainly no display to show the
-// screens on (a Linux machine with neither X nor Wayland).
-bool displayMissing();
-
 }  // namespace brivan::ui

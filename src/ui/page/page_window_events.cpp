@@ -3,7 +3,9 @@
 #include <emscripten/bind.h>
 
 #include "ui/page/dom.h"
-#include "ui/page/page_form.h"
+#include "ui/caption.h"
+#include "ui/page/page_window.h"
+#include "ui/page/page_windows.h"
 
 namespace brivan::ui {
 
@@ -13,10 +15,10 @@ namespace {
 bool has(const val& event, const char* modifier) { return event[modifier].as<bool>(); }
 }  // namespace
 
-void PageForm::clicked(int form, int control) {
-    PageForm* f = find(form);
+void PageWindow::clicked(int window, int control) {
+    PageWindow* f = page_windows::find(window);
     if (!f) return;
-    PageControl& c = *f->controls_[size_t(control)];
+    PageControl& c = f->control(size_t(control));
     if (!c.isVisible()) return;
     // The browser has already checked an option that was clicked; a click on the one already
     // chosen judges again, as on the desktop.
@@ -24,27 +26,27 @@ void PageForm::clicked(int form, int control) {
     if (handler) handler();
 }
 
-void PageForm::pressed(int form, int control) {
-    if (PageForm* f = find(form)) f->focusOn(*f->controls_[size_t(control)], false);
+void PageWindow::pressed(int window, int control) {
+    if (PageWindow* f = page_windows::find(window)) f->focusOn(f->control(size_t(control)), false);
 }
 
-void PageForm::closeBoxClicked(int form) {
-    PageForm* f = find(form);
+void PageWindow::closeBoxClicked(int window) {
+    PageWindow* f = page_windows::find(window);
     if (!f || !f->frameClose_) return;
     const std::function<void()> handler = f->frameClose_;  // it closes this window
     handler();
 }
 
-void PageForm::typed(int form, int control) {
-    if (PageForm* f = find(form); f && f->controls_[size_t(control)]->list())
-        f->controls_[size_t(control)]->list()->textChanged();
+void PageWindow::typed(int window, int control) {
+    if (PageWindow* f = page_windows::find(window); f && f->control(size_t(control)).list())
+        f->control(size_t(control)).list()->textChanged();
 }
 
-void PageForm::listArrowPressed(int form, int control, val event) {
+void PageWindow::listArrowPressed(int window, int control, val event) {
     event.call<void>("preventDefault");  // the box keeps the focus
-    PageForm* f = find(form);
+    PageWindow* f = page_windows::find(window);
     if (!f) return;
-    PageControl& box = *f->controls_[size_t(control)];
+    PageControl& box = f->control(size_t(control));
     box.setFocus();
     if (box.list()->isOpen()) {
         box.list()->close();
@@ -53,24 +55,24 @@ void PageForm::listArrowPressed(int form, int control, val event) {
     }
 }
 
-void PageForm::listItemPicked(int form, int control, int item, val event) {
+void PageWindow::listItemPicked(int window, int control, int item, val event) {
     event.call<void>("preventDefault");  // the box keeps the focus
-    if (PageForm* f = find(form)) f->controls_[size_t(control)]->list()->pick(item);
+    if (PageWindow* f = page_windows::find(window)) f->control(size_t(control)).list()->pick(item);
 }
 
-void PageForm::keyDown(val event) {
-    PageForm* f = active();
+void PageWindow::keyDown(val event) {
+    PageWindow* f = page_windows::active();
     if (!f || has(event, "isComposing")) return;
     f->handleKey(event);
 }
 
-void PageForm::keyUp(val event) {
+void PageWindow::keyUp(val event) {
     // Space presses a focused button or option on its release in a browser: the press was handled
     // when the key went down.
-    if (active() && event["key"].as<std::string>() == " ") event.call<void>("preventDefault");
+    if (page_windows::active() && event["key"].as<std::string>() == " ") event.call<void>("preventDefault");
 }
 
-void PageForm::handleKey(val& event) {
+void PageWindow::handleKey(val& event) {
     const std::string key = event["key"].as<std::string>();
     const std::string code = event["code"].as<std::string>();
     const bool alt = has(event, "altKey"), ctrl = has(event, "ctrlKey"), meta = has(event, "metaKey"),
@@ -125,14 +127,14 @@ void PageForm::handleKey(val& event) {
         // A focused button presses itself; elsewhere Enter presses the default button, and on a
         // screen without one it presses nothing.
         if (kind == ControlKind::Button) return click(*focus);
-        for (PageControl* c : controls_)
-            if (c->row().role == Role::Default && c->isVisible()) return click(*c);
+        for (std::size_t i = 0; i < count(); ++i)
+            if (control(i).row().role == Role::Default && control(i).isVisible()) return click(control(i));
         return;
     }
     if (key == "Escape") {
         handled();
-        for (PageControl* c : controls_)
-            if (c->row().role == Role::Cancel) return click(*c);
+        for (std::size_t i = 0; i < count(); ++i)
+            if (control(i).row().role == Role::Cancel) return click(control(i));
         return;
     }
     if (key == " " && (kind == ControlKind::Button || kind == ControlKind::OptionButton)) {
@@ -160,15 +162,39 @@ void PageForm::handleKey(val& event) {
     }
 }
 
-EMSCRIPTEN_BINDINGS(brivan_page_form) {
-    emscripten::function("brivanClick", &PageForm::clicked);
-    emscripten::function("brivanPress", &PageForm::pressed);
-    emscripten::function("brivanCloseBox", &PageForm::closeBoxClicked);
-    emscripten::function("brivanTyped", &PageForm::typed);
-    emscripten::function("brivanArrow", &PageForm::listArrowPressed);
-    emscripten::function("brivanPick", &PageForm::listItemPicked);
-    emscripten::function("brivanKeyDown", &PageForm::keyDown);
-    emscripten::function("brivanKeyUp", &PageForm::keyUp);
+void PageWindow::click(PageControl& control) {
+    if (control.row().kind == ControlKind::OptionButton) control.element().set("checked", true);
+    // The handler may close this window: nothing of it is touched afterwards.
+    const std::function<void()> handler = clickHandlers_[std::size_t(&control.row() - layout_.controls.data())];
+    if (handler) handler();
+}
+
+bool PageWindow::pressAccessKey(char letter) {
+    PageControl* match = nullptr;
+    int matches = 0;
+    for (std::size_t i = 0; i < count(); ++i) {
+        PageControl& c = control(i);
+        if (c.row().kind != ControlKind::Button || !c.isVisible() || readCaption(c.row().text).key != letter) continue;
+        match = &c;
+        ++matches;
+    }
+    if (matches == 0) return false;
+    if (matches == 1) {  // an ambiguous key presses nothing
+        match->setFocus();
+        click(*match);
+    }
+    return true;
+}
+
+EMSCRIPTEN_BINDINGS(brivan_page_window) {
+    emscripten::function("brivanClick", &PageWindow::clicked);
+    emscripten::function("brivanPress", &PageWindow::pressed);
+    emscripten::function("brivanCloseBox", &PageWindow::closeBoxClicked);
+    emscripten::function("brivanTyped", &PageWindow::typed);
+    emscripten::function("brivanArrow", &PageWindow::listArrowPressed);
+    emscripten::function("brivanPick", &PageWindow::listItemPicked);
+    emscripten::function("brivanKeyDown", &PageWindow::keyDown);
+    emscripten::function("brivanKeyUp", &PageWindow::keyUp);
 }
 
 }  // namespace brivan::ui

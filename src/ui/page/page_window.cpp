@@ -1,0 +1,101 @@
+#include "ui/page/page_window.h"
+
+#include <algorithm>
+#include <string>
+
+#include "ui/page/dom.h"
+#include "ui/page/later.h"
+#include "ui/page/page_elements.h"
+#include "ui/page/page_fit.h"
+#include "ui/page/page_window_frame.h"
+#include "ui/page/page_windows.h"
+
+namespace brivan::ui {
+
+using emscripten::val;
+
+// What the shared rules tell goes into the page's live region, once the handler is done.
+class PageWindow::PageVoice final : public Voice {
+public:
+    explicit PageVoice(const PageWindow& window) : window_(window) {}
+    void afterHandler(std::function<void()> fn) override { page::later(std::move(fn)); }
+    bool windowShown() const override { return window_.shown_; }
+    void announce(const std::string& words) override {
+        val region = dom::document().call<val>("getElementById", std::string("brivan-said"));
+        if (region.isNull()) return;
+        // A new line each time, so that the same verdict twice in a row is read twice.
+        val line = dom::element("p");
+        dom::setText(line, words);
+        region.call<void>("replaceChildren", line);
+    }
+
+private:
+    const PageWindow& window_;
+};
+
+std::unique_ptr<backend::Window> backend::openWindow(const Layout& layout) {
+    return std::make_unique<PageWindow>(layout);
+}
+
+PageWindow::PageWindow(const Layout& layout)
+    : layout_(layout), id_(page_windows::add(this)), voice_(std::make_unique<PageVoice>(*this)) {
+    WindowFrame frame = makeWindowFrame(layout.window, id_);
+    window_ = frame.window;
+    client_ = frame.client;
+    clickHandlers_.resize(count());
+}
+
+PageWindow::~PageWindow() {
+    page_windows::remove(id_);
+    shown_ = false;
+    // Hidden at once; taken out of the page once the handler that closed it has returned.
+    dom::setHidden(window_, true);
+    page::later([window = window_] { window.call<void>("remove"); });
+}
+
+std::unique_ptr<ControlPeer> PageWindow::build(const ControlSpec& row, std::size_t index) {
+    val e = makeElement(row, id_, int(index));
+    // The tables list controls front to back.
+    dom::setStyle(e, "zIndex", std::to_string(count() - index));
+    elements_.push_back(e);
+    auto control = std::make_unique<PageControl>(e, row);
+    control->losingFocus = [this, c = control.get()] { focusNext(c, true); };
+    return control;
+}
+
+void PageWindow::complete(const Form& form) {
+    form_ = &form;
+    // In the page in tab order, the pictures first: the order a screen reader reads them in.
+    std::vector<std::size_t> order(count());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return layout_.controls[a].tab < layout_.controls[b].tab; });
+    for (std::size_t i : order) dom::append(client_, elements_[i]);
+    elements_.clear();
+    for (std::size_t i = 0; i < count(); ++i) {
+        if (layout_.controls[i].kind != ControlKind::ComboBox) continue;
+        lists_.push_back(std::make_unique<DropDownList>(control(i), client_, id_, int(i)));
+        control(i).setList(lists_.back().get());
+        lists_.back()->textChanged();
+    }
+}
+
+Voice& PageWindow::voice() { return *voice_; }
+
+void PageWindow::onClick(std::size_t index, std::function<void()> handler) { clickHandlers_.at(index) = std::move(handler); }
+
+void PageWindow::onFrameClose(std::function<void()> handler) { frameClose_ = std::move(handler); }
+
+void PageWindow::show(ControlPeer* first) {
+    val screen = dom::document().call<val>("getElementById", std::string("screen"));
+    if (!screen.isNull()) dom::append(screen, window_);
+    dom::setHidden(window_, false);
+    shown_ = true;
+    page_windows::shown(id_);
+    page::fit(window_);
+    if (first) focusOn(static_cast<PageControl&>(*first), true);
+}
+
+PageControl& PageWindow::control(std::size_t index) const { return static_cast<PageControl&>(form_->peerAt(index)); }
+
+}  // namespace brivan::ui
