@@ -3,8 +3,9 @@
 
 Usage: dbus-run-session -- xvfb-run -a /usr/bin/python3 screen_reader_test.py PATH/TO/brivan
 
-Turns accessibility on for the session as a desktop does for a screen reader (org.a11y.Status
-IsEnabled), starts the real program, and reads the names of its controls, presses its buttons
+Starts the program once before accessibility is on, and hears its window announced when it is
+turned on; then turns accessibility on for the session as a desktop does for a screen reader
+(org.a11y.Status IsEnabled), starts the real program again, and reads the names of its controls, presses its buttons
 and option buttons through their accessible actions, types through the editable-text interface,
 and listens for the announcements that tell what a press wrote on the screen. Needs Debian's
 python3 with python3-pyatspi, at-spi2-core, dbus and xvfb.
@@ -146,6 +147,27 @@ def enable_accessibility():
                   None, Gio.DBusCallFlags.NONE, -1, None)
 
 
+def screen_reader_turned_on_later(path):
+    """The program started before accessibility is on, as when a pilot turns the screen reader on
+    with the program open: its window, active already, is announced to the screen reader then."""
+    process = subprocess.Popen([path], stdout=subprocess.DEVNULL)
+    try:
+        shown = wait_for("the terms window on the X display", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^Brivan Review Program$"],
+            capture_output=True).returncode == 0)
+        activated = []
+        listener = lambda event: activated.append(event.source.name)  # noqa: E731
+        pyatspi.Registry.registerEventListener(listener, "window:activate")
+        enable_accessibility()
+        if shown:
+            wait_for("the terms window announced as activated once accessibility is on",
+                     lambda: "Brivan Review Program" in activated)
+        pyatspi.Registry.deregisterEventListener(listener, "window:activate")
+    finally:
+        process.kill()
+        process.wait()
+
+
 LABEL = pyatspi.ROLE_LABEL
 BUTTON = pyatspi.ROLE_PUSH_BUTTON
 
@@ -272,6 +294,7 @@ def main():
     os.environ.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)  # turned on the way a desktop does it
     os.environ.pop("QT_QPA_PLATFORM", None)
     os.environ["QT_SCALE_FACTOR"] = "1"
+    screen_reader_turned_on_later(sys.argv[1])
     enable_accessibility()
     heard = Announcements()
     program = Program(sys.argv[1])

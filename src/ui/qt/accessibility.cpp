@@ -12,14 +12,8 @@
 #include <QPointer>
 #include <mutex>
 
-#include "ui/qt/qt_colour.h"
+#include "ui/qt/atspi_by_hand.h"
 
-#if defined(BRIVAN_HAVE_ATSPI)
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
-#include <QVariantMap>
-#endif
 
 namespace brivan::ui::speech {
 
@@ -200,28 +194,13 @@ void announce(QWidget* window, const QString& said) {
 
 void prepare(QWidget* control, SpokenAs spokenAs) {
     static std::once_flag once;
-    std::call_once(once, [] { QAccessible::installFactory(interfaceFor); });
+    std::call_once(once, [] {
+        QAccessible::installFactory(interfaceFor);
+        atspi::announceWindowActiveBeforeTheBridge();
+    });
     control->setProperty(kSpokenAs, int(spokenAs));
 }
 
-void shown(QWidget* control) {
-#if defined(BRIVAN_HAVE_ATSPI) && QT_VERSION < QT_VERSION_CHECK(6, 9, 0)
-    // Needed with Qt 6.4 and still with 6.8 (its AT-SPI bridge is unchanged there): Qt tells AT-SPI
-    // that a shown control is showing, never that it is visible again, and the screen reader's copy
-    // of its state keeps it out of review until it is. The missing event is sent here, on Qt's own
-    // connection to the accessibility bus, as Qt sends its events.
-    if (!QAccessible::isActive() || control->isHidden()) return;
-    QDBusConnection bus(QStringLiteral("a11y"));
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-    if (!bus.isConnected() || !accessible) return;
-    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(accessible));
-    QDBusMessage visible =
-        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
-    visible << QStringLiteral("visible") << 1 << 0 << QVariant::fromValue(QDBusVariant(0)) << QVariantMap();
-    bus.send(visible);
-#else
-    (void)control;  // elsewhere the platform's accessibility layer follows the change itself
-#endif
-}
+void shown(QWidget* control) { atspi::tellVisibleAgain(control); }
 
 }  // namespace brivan::ui::speech
