@@ -26,7 +26,10 @@ from checks import check, failures, finish
 SPOKEN = os.environ["BRIVAN_SPOKEN"]
 ORCA_LOG = os.path.join(os.path.dirname(SPOKEN), "orca-debug.txt")
 SPEECH_OUTPUT = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: \{.*)?$", re.M)  # a line of Orca's log
-PATIENCE = 20.0  # seconds for words to be spoken; a pass takes well under one each
+# Seconds for words to be spoken. A pass takes well under one each on a quiet machine; on a busy
+# one (the sanitizer build, two cores shared with other work) Orca 43 was seen to take more than 20
+# to start speaking at all. Only a failing step waits this long.
+PATIENCE = 60.0
 QUIET = 0.6      # seconds without new speech after which a step's speech is over
 
 
