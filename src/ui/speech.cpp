@@ -148,7 +148,8 @@ void SpokenWindow::captionSet(const ControlPeer& label) {
     refreshNames(label);
     const bool told = std::any_of(told_.begin(), told_.end(), [&](const Told& t) { return t.label == &label; });
     if (!told) return;
-    set_.push_back(&label);
+    // Each label once, however often the handlers that ran before the screen reader was told set it.
+    if (std::find(set_.begin(), set_.end(), &label) == set_.end()) set_.push_back(&label);
     if (pending_) return;
     pending_ = true;
     voice_.afterHandler([self = std::weak_ptr<SpokenWindow*>(self_)] {
