@@ -4,12 +4,15 @@ import sys
 
 passed = 0
 failures = []
+verbose = False  # say "ok: ..." of each check that passes too
 
 
 def check(condition, message):
     global passed
     if condition:
         passed += 1
+        if verbose:
+            print("ok: " + message, flush=True)
     else:
         failures.append(message)
         print("FAIL: " + message, flush=True)

@@ -22,6 +22,7 @@ import time
 from gi.repository import Gio, GLib
 
 from checks import check, failures, finish
+from drill import ANNUNCIATORS_FIRST, ANSWER_BOX, LIMITATIONS_FIRST, MEMORY_ITEMS_FIRST, OPENING
 
 SPOKEN = os.environ["BRIVAN_SPOKEN"]
 ORCA_LOG = os.path.join(os.path.dirname(SPOKEN), "orca-debug.txt")
@@ -70,26 +71,27 @@ def cut_off_by_its_key(log, phrase):
     return ""
 
 
-def wait_until_quiet():
-    deadline = time.monotonic() + 5
+def wait_until_quiet(quiet=QUIET, most=5.0):
+    """Until Orca has said nothing for QUIET seconds (at most MOST seconds)."""
+    deadline = time.monotonic() + most
     size, since = -1, time.monotonic()
     while time.monotonic() < deadline:
         now = os.path.getsize(SPOKEN)
         if now != size:
             size, since = now, time.monotonic()
-        elif time.monotonic() - since >= QUIET:
+        elif time.monotonic() - since >= quiet:
             return
         time.sleep(0.05)
 
 
 class Step:
-    """One press (or several) and what Orca must say for it, in order. WINDOW is the name of the
-    window the press opens: said first, with what Orca reads of the window (its description) cut
-    off with it where Orca handled the key after the window opened."""
+    """One press (or several) and what Orca must say for it, in order (or in ANY_ORDER). WINDOW is the
+    name of the window the press opens: said first, with what Orca reads of the window (its
+    description) cut off with it where Orca handled the key after the window opened."""
 
-    def __init__(self, what, action, says=(), once=(), never=(), window=None):
+    def __init__(self, what, action, says=(), once=(), never=(), window=None, any_order=False):
         self.what, self.action, self.says, self.once, self.never = what, action, says, once, never
-        self.window = window
+        self.window, self.any_order = window, any_order
 
     def run(self):
         start = len(spoken())
@@ -113,6 +115,8 @@ class Step:
 
     def missing(self, heard, log_start):
         """The first expected phrase not said, or None."""
+        if self.any_order:
+            return next((phrase for phrase in self.says if phrase not in heard), None)
         if not self.window:
             return in_order(heard, self.says)
         if self.window not in heard:
@@ -160,6 +164,48 @@ def both(*actions):
     return run
 
 
+# The drill table's keys (named as a page's KeyboardEvent names them) as X key names.
+X_KEYS = {"Enter": "Return", " ": "space", "ArrowDown": "Down", "ArrowUp": "Up"}
+
+
+def pressed(names):
+    """The drill table's key NAMES as real X key presses, in turn."""
+    return keys(*(f"alt+{k[1]}" if isinstance(k, tuple) else X_KEYS.get(k, k) for k in names))
+
+
+def tab_until(phrase, most=10, patience=3.0):
+    """Tab, one press at a time, until Orca says PHRASE (at most MOST presses, each given
+    PATIENCE seconds for Orca to speak)."""
+    def run():
+        start = len(spoken())
+        for _ in range(most):
+            keys("Tab")()
+            deadline = time.monotonic() + patience
+            while phrase not in spoken()[start:] and time.monotonic() < deadline:
+                time.sleep(0.05)
+            if phrase in spoken()[start:]:
+                return
+    return run
+
+
+def from_drill(step, firefox=False):
+    """A step of the drill table as Orca must speak it: the window it opens (on the desktop
+    followed by its role, and counted where Orca cut it off itself), what is read of it, the control
+    that a new window or Tab puts the focus on, with its role and value, then what the program
+    tells. In Firefox the answer box that a question puts the focus in is said once; a drop-down
+    box's number is not read until it changes (Firefox gives Orca no value for an editable box with
+    the combo box role), and the window's name is said, never cut off."""
+    action = tab_until(step.role) if step.until else pressed(step.keys) if step.keys else (lambda: None)
+    focused = (step.focus, step.role) if step.window or step.until else ()
+    value = (step.value,) if step.value and not (firefox and step.until) else ()
+    says = tuple(w for w in (*step.read, *focused, *value, *step.told) if w)
+    once = step.once + ((ANSWER_BOX,) if firefox and step.focus == ANSWER_BOX else ())
+    if firefox:
+        return Step(step.what, action, says=(step.window, *says) if step.window else says, once=once, never=step.never)
+    return Step(step.what, action, says=says, once=once, never=step.never,
+                window=step.window and step.window + " dialog")
+
+
 def click_in(title, x, y):
     """A real mouse click at (x, y) pixels inside the client area of the window with this title."""
     def run():
@@ -193,31 +239,16 @@ def enable_accessibility():
                   None, Gio.DBusCallFlags.NONE, -1, None)
 
 
-JUDGED_WRONG_1 = ("That's Not Correct!", "The Correct Answer is 63.", "Reference Vol 1 Page 0-5.",
-                  "0 out of 1 correct!", "0 percent.")
-FIRST_LIGHT = ("What will cause the illumination of the displayed annunciator?", "Warning light: FIRE 1.",
-               "A. Fire condition exists in #1 Engine (with fire audio warning)",
-               "B. Fire condition exists in APU.", "C. Fire condition exists baggage.",
-               "D. Smoke detected in baggage compartment.")
-ENGINE_FIRE = ("ENGINE FIRE.", "Warning light: FIRE 1.", "ESS/RH Bus Tie Rotary Switch, TIED.",
-               "Power Lever, FLIGHT IDLE.", "FUEL ENG switch, OFF.", "FUEL SHUT-OFF Switch, ACTUATE.",
-               "Airspeed, BELOW 250 KIAS.", "Fire Extingisher DISCH Switch, POSITION 2.",
-               "If fire warning persists after 30 seconds.", "Fire Extinguisher DISCH Switch, POSITION 1.")
-
-
 def drill(program):
+    terms, enter_on_i_agree = (from_drill(s) for s in OPENING)
+    alt_m, first_light, typed_b = (from_drill(s) for s in ANNUNCIATORS_FIRST)
+    alt_i, engine_fire, *checklist = (from_drill(s) for s in MEMORY_ITEMS_FIRST)
     steps = [
-        Step("terms screen", lambda: None,
-             says=("Brivan Review Program dialog", "Skyward Study Press does not guarantee",
-                   "used for training purposes only", "I Agree", "button")),
-        Step("Enter on I Agree", keys("Return"), window="Brivan 2000 Limitations dialog",
-             says=("Next Question", "button")),
+        terms,
+        enter_on_i_agree,
         # Orca's title command reads the window's name again, where it was cut off.
         Step("Limitations, Orca's title command", keys("Insert+KP_Enter"), says=("Brivan 2000 Limitations",)),
-        Step("Limitations, Alt+N", keys("alt+n"),
-             says=("The wing span is __ ft. 5 in.",), once=("The wing span is",)),
-        Step("Limitations, 64 and Enter in the answer box", both(typed("64"), keys("Return")),
-             says=JUDGED_WRONG_1, once=("That's Not Correct!", "The Correct Answer is 63")),
+        *(from_drill(s) for s in LIMITATIONS_FIRST),
         Step("Limitations, Enter on Next Question", keys("Return"),
              says=("Maximum zero fuel weight is _ _ , _ _ _ Lbs.",), never=("The Correct Answer",)),
         Step("Limitations, Enter in the empty answer box", keys("Return"),
@@ -231,12 +262,10 @@ def drill(program):
              says=("Correct!", "1 out of 3 correct!", "33 percent."), once=("Correct!",),
              never=("The Correct Answer",)),
 
-        Step("Alt+M", keys("alt+m"), window="Brivan 2000 Annunciators dialog"),
-        Step("Annunciators, Alt+N", keys("alt+n"), says=FIRST_LIGHT, once=("Warning light: FIRE 1",)),
+        alt_m,
+        first_light,
         Review("Annunciators", ("Warning light: FIRE 1", "What will cause the illumination")),
-        Step("Annunciators, typed b and Enter", both(typed("b"), keys("Return")),
-             says=("That's Not Correct!", "The Correct Answer is A.", "Reference: Flight Safety Manual 4-3.",
-                   "0 out of 1 correct!", "0 percent.")),
+        typed_b,
         Step("Annunciators, Alt+N to the second light", keys("alt+n"), says=("Warning light: OIL 1.", "D. ")),
         Step("Annunciators, Tab to option A", keys("Tab", "Tab", "Tab"), says=("radio button",)),
         Step("Annunciators, Space on option A", keys("space"),
@@ -247,20 +276,12 @@ def drill(program):
         Step("Annunciators, a click on option C", click_in("Brivan 2000 Annunciators", 143, 264),
              says=("That's Not Correct!", "The Correct Answer is B.", "1 out of 4 correct!", "25 percent.")),
 
-        Step("Alt+I", keys("alt+i"), window="Brivan 2000 Memory Items dialog"),
-        Step("Memory Items, Alt+N", keys("alt+n"), says=ENGINE_FIRE, once=("ENGINE FIRE",), never=(". .",)),
+        alt_i,
+        engine_fire,
         Review("Memory Items", ("Fire Extinguisher DISCH Switch", "If fire warning persists after 30 seconds",
                                 "Power Lever", "ESS/RH Bus Tie Rotary Switch", "Warning light: FIRE 1",
                                 "ENGINE FIRE")),
-        Step("Memory Items, Alt+E with the focus kept on Next Question", keys("alt+e"),
-             says=("That's Not Correct!", "The Correct Order is 2 1 3 4 5 7 6.", "Reference: Checklist E-2.",
-                   "0 out of 1 correct!", "0 percent.")),
-        Step("Memory Items, Tab to the first box", keys("Tab", "Tab", "Tab"),
-             says=("ESS/RH Bus Tie Rotary Switch, TIED", "combo box", "1"), never=(". .",)),
-        Step("Memory Items, Down arrow in the box", keys("Down"), says=("2",)),
-        Step("Memory Items, Enter in the box", keys("Return"),
-             says=("That's Not Correct!", "The Correct Order is 2 1 3 4 5 7 6.", "0 out of 2 correct!",
-                   "0 percent.")),
+        *checklist,
     ]
     for step in steps:
         if not step.run():

@@ -4,7 +4,7 @@
 # instead of a sound device. orca_test.py drives the program with real X key events and reads
 # that file. Usage: orca_test.sh PATH/TO/brivan
 set -euo pipefail
-program="$(realpath "$1")"
+program="$(realpath -m "$1")"
 here="$(cd "$(dirname "$0")" && pwd)"
 
 home="$(mktemp -d)"
