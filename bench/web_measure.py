@@ -29,9 +29,9 @@ import urllib.parse
 
 import brotli
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "web"))
-import cdp  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 import serve  # noqa: E402
+from chromium import Chromium  # noqa: E402
 
 AIM_DOWNLOAD = 300_000   # bytes, compressed
 AIM_RATIO = 1.25         # first frame, program over floor
@@ -70,13 +70,12 @@ ONE_FONT = "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf"
 def open_page(url, program):
     """Opens URL in a fresh headless Chromium; returns (browser, seconds to the first complete frame,
     the files fetched before it as {path: status})."""
-    b = cdp.Browser()
+    b = Chromium(before_load=WATCH % ("true" if program else "false"))
     b.size(1280, 800)
     b.call("Network.enable")
-    b.call("Page.addScriptToEvaluateOnNewDocument", source=WATCH % ("true" if program else "false"))
     b.open(url)
-    first = b.wait_for("window.brivanFirstFrame", 120, "the terms screen's first complete frame") / 1000
-    shown = b.evaluate("performance.timeOrigin") / 1000 + first
+    first = b.wait("window.brivanFirstFrame", "the terms screen's first complete frame", 120) / 1000
+    shown = b.run("performance.timeOrigin") / 1000 + first
     b.pump(0.2)
     sent = {e["params"]["requestId"]: e["params"] for e in b.events if e["method"] == "Network.requestWillBeSent"}
     fetched = {}
@@ -96,7 +95,7 @@ def make_floor(site, floor):
     server = serve.start(site)
     b, _, _ = open_page(f"http://127.0.0.1:{server.server_port}/", True)
     try:
-        page = b.evaluate("""(() => {
+        page = b.run("""(() => {
           const copy = document.documentElement.cloneNode(true);
           // What the program typed into its boxes is in their values, which markup keeps only as
           // attributes.
@@ -111,7 +110,7 @@ def make_floor(site, floor):
         })()""")
     finally:
         b.close()
-        server.shutdown()
+        server.stop()
     shutil.rmtree(floor, ignore_errors=True)
     program = {"index.html", "page.js", "brivan.js", "brivan.wasm", "sw.js"}
     shutil.copytree(site, floor, ignore=lambda folder, names: [n for n in names if folder == site and n in program])
@@ -177,7 +176,7 @@ def main():
             times[kind].append(first)
             fetched.setdefault(kind, files)
     for server in servers.values():
-        server.shutdown()
+        server.stop()
     shutil.rmtree(scratch)
 
     program = print_downloads("Program, first visit", site, fetched["program"])
