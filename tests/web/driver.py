@@ -17,7 +17,7 @@ sys.path[:0] = [HERE, os.path.join(HERE, "..", "app")]  # the transports; the dr
 ENGINES = {"chromium": "Chromium", "firefox": "Firefox", "webkit": "WebKit"}
 OPEN = "#screen .bw-window:not([hidden])"  # the program's open window, as CSS
 WINDOW = f"[...document.querySelectorAll({OPEN!r})].pop()"
-SAID = "document.getElementById('brivan-said')"  # the live region: what the screen reader is told
+SAID = "document.querySelector('[aria-live=assertive]')"  # the live region: what the screen reader is told
 # The roles that the accessibility trees give a control, by a screen reader's words for them.
 ROLES = {"button": ("button",), "text box": ("textbox",), "radio button": ("radio",), "combo box": ("combobox",),
          "picture": ("image", "img")}
