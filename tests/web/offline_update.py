@@ -158,7 +158,7 @@ def offline_update(engine, site, _):
             # Chromium lets the waiting worker take over only once the newer one is installed.
             start_again(b, "\"Start again\" with a new version waiting and a newer one filling its cache", "1.03", "1.02")
             held.set()
-            b.wait(f"{WORKERS}.then(w => w && w[1])", "the newer version's worker to wait", 60)
+            b.wait(f"{WORKERS}.then(w => w && !w[0] && w[1])", "the newer version's worker to wait", 60)
             start_again(b, "\"Start again\" with the newer version waiting", "1.04")
             start_again(b, "\"Start again\" right after the new version took over", "1.04")
             kept(b, "1.04", "started again")
