@@ -14,6 +14,11 @@ namespace brivan::ui {
 
 using emscripten::val;
 
+namespace {
+// How long a closed window stays in the accessibility tree after the next window's focus was told.
+constexpr int kLeavingMs = 1000;
+}  // namespace
+
 // What the shared rules tell goes into the page's live region, once the handler is done.
 class PageWindow::PageVoice final : public Voice {
 public:
@@ -48,9 +53,30 @@ PageWindow::PageWindow(const Layout& layout)
 PageWindow::~PageWindow() {
     page_windows::remove(id_);
     shown_ = false;
-    // Hidden at once; taken out of the page once the handler that closed it has returned.
+    // Closed at once for the program and the pilot: hidden, and no longer drawn. But it stays in the
+    // page's accessibility tree until the screen reader has heard of the focus moving into the
+    // window that replaces it (the navigator shows that one first), so that it hears the focus
+    // leave this window for that one and says that one's name. Orca 43 in Firefox said only the
+    // focused control: where this window went in the same batch of changes as the new one came,
+    // Orca moved its own focus into the new window first, so that the focus seemed to stay in one
+    // window; where this window went before Orca had handled the focus event, Orca took the old
+    // focus for dead and moved without a word. Firefox tells of the focus in the next frame; Orca
+    // handles it some time after that, later on a busy machine: the margin is for that.
     dom::setHidden(window_, true);
-    page::later([window = window_] { window.call<void>("remove"); });
+    window_["classList"].call<void>("add", std::string("bw-leaving"));
+    page::afterNextFrame(
+        [window = window_] {
+            // The page's caret (where a screen reader's reading stands) may still be in this window,
+            // in a box typed in: it is given up first, or the browser would move it into the next
+            // window as this one goes, and Orca would follow it there, away from the control with
+            // the focus, and say the window's name again at the next focus move.
+            val selection = val::global("getSelection")();
+            if (!selection.isNull() && selection["rangeCount"].as<int>() > 0 &&
+                window.call<bool>("contains", selection["anchorNode"]))
+                selection.call<void>("removeAllRanges");
+            window.call<void>("remove");
+        },
+        kLeavingMs);
 }
 
 std::unique_ptr<ControlPeer> PageWindow::build(const ControlSpec& row, std::size_t index) {
