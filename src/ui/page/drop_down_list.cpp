@@ -39,6 +39,7 @@ DropDownList::DropDownList(PageControl& box, val& client, int formId, int contro
     dom::setStyle(arrow_, "top", dom::px(top));
     dom::setStyle(arrow_, "height", dom::px(height));
     dom::listen(arrow_, "mousedown", dom::callback("brivanArrow", formId, controlIndex));
+    dom::listen(box.element(), "blur", dom::callback("brivanBoxLeft", formId, controlIndex));
 
     val& field = box.element();
     dom::setAttribute(field, "role", "combobox");
@@ -82,6 +83,24 @@ void DropDownList::textChanged() {
     const auto& items = box_.row().items;
     for (size_t i = 0; i < items.size(); ++i)
         if (items[i] == text) current_ = int(i);
+    describe(dom::document()["activeElement"] == box_.element());
+}
+
+// Firefox gives a screen reader no value for a text field with the combo box role (it exposes no
+// value, and no child that holds the text), and Orca 48 then reads the box's name in the value's
+// place: the step twice, and no number. So the box is also described by its text, exactly as it
+// stands ("02" and "two" as typed, nothing for an empty box), and the number is heard with the step
+// when the box gets the focus. While the box has the focus, the screen reader hears a change as
+// the text changes: the description is taken away then, and given again once the focus has left,
+// so that it is never out of date and a change is not heard twice.
+void DropDownList::describe(bool hasFocus) {
+    val& field = box_.element();
+    const std::string text = field["value"].as<std::string>();
+    if (hasFocus || text.empty()) {
+        dom::removeAttribute(field, "aria-description");
+    } else {
+        dom::setAttribute(field, "aria-description", text);
+    }
 }
 
 void DropDownList::step(int by) {
@@ -100,6 +119,7 @@ void DropDownList::pick(int item) {
     current_ = item;
     box_.element().set("value", std::string(items[size_t(item)]));
     close();
+    describe(dom::document()["activeElement"] == box_.element());
 }
 
 void DropDownList::setVisible(bool visible) {

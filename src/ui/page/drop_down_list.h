@@ -3,6 +3,7 @@
 // whatever is typed ("02", " 2", "two" and "" stay as typed). The list stands at the number the box
 // shows, however the text got there, so that Up and Down step on from it and the opened list starts
 // there, as on the desktop. A <select> cannot hold typed text; this is the ARIA combobox pattern.
+// The box's description is its text (see describe()): nothing else describes a drop-down box.
 #include <emscripten/val.h>
 
 #include <string>
@@ -28,6 +29,8 @@ public:
     void pickHighlighted();
     void pick(int item);
     void setVisible(bool visible);
+    // Gives the box its text as its description, or none while it has the focus (HAS_FOCUS).
+    void describe(bool hasFocus);
 
 private:
     void show(int item);

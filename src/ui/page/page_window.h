@@ -35,6 +35,7 @@ public:
     static void typed(int window, int control);
     static void listArrowPressed(int window, int control, emscripten::val event);
     static void listItemPicked(int window, int control, int item, emscripten::val event);
+    static void boxLeft(int window, int control);
     static void keyDown(emscripten::val event);
     static void keyUp(emscripten::val event);
 

@@ -60,6 +60,12 @@ void PageWindow::listItemPicked(int window, int control, int item, val event) {
     if (PageWindow* f = page_windows::find(window)) f->control(size_t(control)).list()->pick(item);
 }
 
+// The focus has left a drop-down box: it is described by its text again.
+void PageWindow::boxLeft(int window, int control) {
+    if (PageWindow* f = page_windows::find(window); f && f->control(size_t(control)).list())
+        f->control(size_t(control)).list()->describe(false);
+}
+
 void PageWindow::keyDown(val event) {
     PageWindow* f = page_windows::active();
     if (!f || has(event, "isComposing")) return;
@@ -193,6 +199,7 @@ EMSCRIPTEN_BINDINGS(brivan_page_window) {
     emscripten::function("brivanTyped", &PageWindow::typed);
     emscripten::function("brivanArrow", &PageWindow::listArrowPressed);
     emscripten::function("brivanPick", &PageWindow::listItemPicked);
+    emscripten::function("brivanBoxLeft", &PageWindow::boxLeft);
     emscripten::function("brivanKeyDown", &PageWindow::keyDown);
     emscripten::function("brivanKeyUp", &PageWindow::keyUp);
 }
