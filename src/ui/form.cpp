@@ -1,6 +1,5 @@
 #include "ui/form.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -38,19 +37,6 @@ std::size_t Form::indexOf(std::string_view name) const {
 }
 
 ControlPeer& Form::peer(std::string_view name) const { return peerAt(indexOf(name)); }
-
-bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::Button || kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
-           kind == ControlKind::OptionButton;
-}
-
-std::vector<const ControlSpec*> tabOrder(const Layout& layout) {
-    std::vector<const ControlSpec*> chain;
-    for (const ControlSpec& control : layout.controls)
-        if (takesFocus(control.kind) && control.tab != kNoTab) chain.push_back(&control);
-    std::stable_sort(chain.begin(), chain.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
-    return chain;
-}
 
 const ControlSpec* Form::firstInTabOrder() const {
     for (const ControlSpec* control : tabOrder(layout_))

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/backend.h"
+#include "ui/control_rules.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 #include "ui/speech.h"
@@ -54,11 +55,5 @@ private:
     std::vector<std::unique_ptr<ControlPeer>> peers_;  // in the table's order
     std::unique_ptr<SpokenWindow> spoken_;
 };
-
-// Whether a control of this kind can take the focus (labels and pictures never do).
-bool takesFocus(ControlKind kind);
-
-// The controls that Tab visits, shown or not, in the order it visits them.
-std::vector<const ControlSpec*> tabOrder(const Layout& layout);
 
 }  // namespace brivan::ui

@@ -34,11 +34,16 @@ struct OnAnnunciators : OnQuiz<frmBrivanAnn> {
     QColor back(const char* label) const { return control(label)->palette().color(QPalette::Window); }
     bool shown(const char* name) const { return control(name)->isVisible(); }
 
-    // A click on the little round indicator: the option buttons carry no text, so that is the
-    // only place that takes a click.
+    // A click on the little round indicator.
     void choose(const char* option) {
         auto* radio = control<QRadioButton>(option);
         QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(7, radio->height() / 2));
+        settle();
+    }
+
+    // A click at a point of the window's client area, taken by whatever the window has there.
+    void clickAt(QPoint at) {
+        QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, {}, at);
         settle();
     }
 
@@ -279,6 +284,66 @@ private slots:
         p.choose("OptionB");
         QCOMPARE(p.caption("lblResponse2"), QString("That's Not Correct!"));
         QCOMPARE(p.focusName(), QString("OptionB"));
+    }
+
+    // An option takes a click anywhere in its box (17 x 33 pixels at 136, 152 for A, 48 pixels
+    // apart), and on its text beside it (lblA at 160, 160, 529 x 41): the option is chosen, takes
+    // the focus and is judged.
+    void anyPointOfAnOptionsBoxOrTextChoosesIt_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("option");
+        QTest::newRow("A: top left of its box") << QPoint(136, 152) << "OptionA";
+        QTest::newRow("A: below its circle") << QPoint(144, 183) << "OptionA";
+        QTest::newRow("C: right edge of its box") << QPoint(152, 264) << "OptionC";
+        QTest::newRow("B: the start of its text") << QPoint(161, 209) << "OptionB";
+        QTest::newRow("D: the far end of its text") << QPoint(687, 343) << "OptionD";
+    }
+    void anyPointOfAnOptionsBoxOrTextChoosesIt() {
+        QFETCH(QPoint, at);
+        QFETCH(QString, option);
+        OnAnnunciators p;
+        p.next();  // the first light: A is right
+        p.clickAt(at);
+        QVERIFY(p.control<QRadioButton>(option.toLatin1())->isChecked());
+        QCOMPARE(p.focusName(), option);
+        QCOMPARE(p.quiz().strChoice, option.right(1).toStdString());
+        QCOMPARE(p.caption("lblResponse2"), QString(option == "OptionA" ? "Correct!" : "That's Not Correct!"));
+        QCOMPARE(p.platform.beeps, 1);
+    }
+
+    // A click on the text of the option chosen already judges again, as on its circle.
+    void clickOnTheChosenOptionsTextJudgesAgain() {
+        OnAnnunciators p;
+        p.next();
+        p.clickAt({300, 180});
+        p.clickAt({300, 180});
+        p.expectScore("2 out of 2 correct!", "100 percent");
+        QCOMPARE(p.platform.beeps, 2);
+    }
+
+    // Nothing else takes the click: the gap between two texts, the text of a hidden option (the
+    // options are hidden until the first question, their texts are not), a label that is no
+    // option's text.
+    void clicksBesideTheOptionsChooseNothing_data() {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("between the texts of A and B") << true << QPoint(300, 204);
+        QTest::newRow("between A's box and its text") << true << QPoint(156, 170);
+        QTest::newRow("the question") << true << QPoint(380, 100);
+        QTest::newRow("the text of A before the first question") << false << QPoint(300, 180);
+    }
+    void clicksBesideTheOptionsChooseNothing() {
+        QFETCH(bool, question);
+        QFETCH(QPoint, at);
+        OnAnnunciators p;
+        if (question) p.next();
+        const QString focus = p.focusName();
+        p.clickAt(at);
+        p.expectNothingJudged();
+        QCOMPARE(p.platform.beeps, 0);
+        QCOMPARE(p.focusName(), focus);
+        for (const char* option : {"OptionA", "OptionB", "OptionC", "OptionD"})
+            QVERIFY(!p.control<QRadioButton>(option)->isChecked());
     }
 
     // Qt raises "clicked" again when the pilot clicks the option that is already selected, so

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/caption.h"
+#include "ui/control_rules.h"
 #include "ui/look.h"
 #include "ui/pictures.h"
 #include "ui/screens.h"
@@ -105,6 +106,19 @@ TEST(SpokenAs, ALightIsReadByItsNameAndItsLowerLegendNotAlone) {
             EXPECT_EQ(speech::spokenAs(row(screen.id, control.speech.partOf)), SpokenAs::Light) << control.name;
         }
     }
+}
+
+TEST(OptionTexts, EachOptionsOwnTextAndNoOtherLabelChoosesIt) {
+    const Layout& annunciators = layoutOf(ScreenId::frmBrivanAnn);
+    for (const char* letter : {"A", "B", "C", "D"}) {
+        const ControlSpec* option = optionOfText(annunciators, row(ScreenId::frmBrivanAnn, std::string("lbl") + letter));
+        ASSERT_NE(option, nullptr) << letter;
+        EXPECT_EQ(option->name, std::string("Option") + letter);
+    }
+    int texts = 0;
+    for (const ScreenDesign& screen : kScreens)
+        for (const ControlSpec& control : screen.layout().controls) texts += optionOfText(screen.layout(), control) != nullptr;
+    EXPECT_EQ(texts, 4);  // lblQuestion, the light, the verdicts: no click of theirs chooses anything
 }
 
 TEST(Colours, EveryControlStartsReadableOnItsOwnBack) {

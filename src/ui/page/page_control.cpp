@@ -9,8 +9,9 @@ namespace brivan::ui {
 
 using emscripten::val;
 
-PageControl::PageControl(val element, const ControlSpec& row)
+PageControl::PageControl(val element, val box, const ControlSpec& row)
     : element_(std::move(element)),
+      box_(std::move(box)),
       row_(row),
       fore_(startColours(row).fore),
       back_(startColours(row).back),
@@ -56,7 +57,7 @@ void PageControl::setVisible(bool visible) {
     if (visible == visible_) return;
     if (!visible && losingFocus && dom::document()["activeElement"] == element_) losingFocus();
     visible_ = visible;
-    dom::setHidden(element_, !visible);
+    dom::setHidden(box_, !visible);
     if (list_) list_->setVisible(visible);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The real control behind a handle in the browser: one element of the page (a drop-down box: its
-// text field, with its list beside it).
+// text field, with its list beside it), drawn in a box of its own where the element is smaller than
+// its place in the table (an option button: its mark, in the box that takes its clicks).
 #include <emscripten/val.h>
 
 #include <functional>
@@ -17,7 +18,7 @@ class DropDownList;
 
 class PageControl final : public ControlPeer {
 public:
-    PageControl(emscripten::val element, const ControlSpec& row);
+    PageControl(emscripten::val element, emscripten::val box, const ControlSpec& row);
 
     std::string text() const override;
     void setText(std::string_view text) override;
@@ -37,6 +38,8 @@ public:
 
     const ControlSpec& row() const { return row_; }
     emscripten::val& element() { return element_; }
+    // What stands at the control's place in the window: the element, or the box it is drawn in.
+    emscripten::val& box() { return box_; }
     // A drop-down box's list; null for every other control.
     DropDownList* list() const { return list_; }
     void setList(DropDownList* list) { list_ = list; }
@@ -45,6 +48,7 @@ public:
 
 private:
     emscripten::val element_;
+    emscripten::val box_;
     const ControlSpec& row_;
     Colour fore_, back_;
     bool visible_ = true;

@@ -84,27 +84,36 @@ void markSpoken(val& e, SpokenAs spokenAs) {
 
 void place(val& e, const ControlSpec& row) {
     dom::setStyle(e, "left", dom::px(pixels(row.left)));
-    if (row.kind == ControlKind::OptionButton) {
-        // Only the round mark: drawn at its size at the left, in the middle of the row, as the
-        // desktop draws it; the choice beside it is a label of its own.
-        dom::setStyle(e, "top", dom::px(pixels(row.top) + (pixels(row.height) - kOptionMark) / 2));
-        dom::setStyle(e, "width", dom::px(kOptionMark));
-        dom::setStyle(e, "height", dom::px(kOptionMark));
-    } else {
-        dom::setStyle(e, "top", dom::px(pixels(row.top)));
-        dom::setStyle(e, "width", dom::px(pixels(row.width)));
-        dom::setStyle(e, "height", dom::px(pixels(row.height)));
-    }
+    dom::setStyle(e, "top", dom::px(pixels(row.top)));
+    dom::setStyle(e, "width", dom::px(pixels(row.width)));
+    dom::setStyle(e, "height", dom::px(pixels(row.height)));
+}
+
+// An option button's box: a <label> around its mark, so that a click or a tap anywhere in it
+// reaches the option as the browser's own click on it. The mark is drawn at its size at the
+// left, in the middle of the box, as the desktop draws it; the choice beside it is a label of
+// its own.
+val optionBox(val& mark, const ControlSpec& row, int window, int index) {
+    val box = dom::element("label", "bw-option-box");
+    place(box, row);
+    dom::setStyle(mark, "left", dom::px(0));
+    dom::setStyle(mark, "top", dom::px((pixels(row.height) - kOptionMark) / 2));
+    dom::setStyle(mark, "width", dom::px(kOptionMark));
+    dom::setStyle(mark, "height", dom::px(kOptionMark));
+    dom::append(box, mark);
+    // A press in the box gives the option the focus, as on the desktop (Safari would not).
+    dom::listen(box, "mousedown", dom::callback("brivanPressOption", window, index));
+    return box;
 }
 
 }  // namespace
 
-val makeElement(const ControlSpec& row, int window, int index) {
+PageElement makeElement(const ControlSpec& row, int window, int index) {
     val e = makeKind(row, window);
     markSpoken(e, speech::spokenAs(row));
     dom::setAttribute(e, "data-name", row.name);
     if (takesFocus(row.kind)) e.set("tabIndex", row.tab == kNoTab ? -1 : 0);
-    place(e, row);
+    if (row.kind != ControlKind::OptionButton) place(e, row);
     dom::setStyle(e, "fontFamily", css::fontFamily(row.font.face));
     dom::setStyle(e, "fontSize", css::fontSize(row.font.points));
     if (row.font.bold) dom::setStyle(e, "fontWeight", "bold");
@@ -115,13 +124,13 @@ val makeElement(const ControlSpec& row, int window, int index) {
     }
     if (row.kind == ControlKind::Label && row.align == Align::Centre) dom::setStyle(e, "textAlign", "center");
     if (!row.toolTip.empty()) e.set("title", std::string(row.toolTip));
-    if (row.kind == ControlKind::Button || row.kind == ControlKind::OptionButton) {
+    if (row.kind == ControlKind::Button || row.kind == ControlKind::OptionButton)
         dom::listen(e, "click", dom::callback("brivanClick", window, index));
-        // A click focuses what it presses on every browser, as on the desktop (Safari would not).
-        dom::listen(e, "mousedown", dom::callback("brivanPress", window, index));
-    }
+    // A click focuses what it presses on every browser, as on the desktop (Safari would not).
+    if (row.kind == ControlKind::Button) dom::listen(e, "mousedown", dom::callback("brivanPress", window, index));
     if (row.kind == ControlKind::ComboBox) dom::listen(e, "input", dom::callback("brivanTyped", window, index));
-    return e;
+    if (row.kind == ControlKind::OptionButton) return {e, optionBox(e, row, window, index)};
+    return {e, e};
 }
 
 }  // namespace brivan::ui

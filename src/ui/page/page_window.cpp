@@ -47,6 +47,7 @@ PageWindow::PageWindow(const Layout& layout)
     WindowFrame frame = makeWindowFrame(layout.window, id_);
     window_ = frame.window;
     client_ = frame.client;
+    dom::listen(client_, "mousedown", val::module_property("brivanClientPress"));
     clickHandlers_.resize(count());
 }
 
@@ -80,11 +81,11 @@ PageWindow::~PageWindow() {
 }
 
 std::unique_ptr<ControlPeer> PageWindow::build(const ControlSpec& row, std::size_t index) {
-    val e = makeElement(row, id_, int(index));
+    PageElement e = makeElement(row, id_, int(index));
     // The tables list controls front to back.
-    dom::setStyle(e, "zIndex", std::to_string(count() - index));
-    elements_.push_back(e);
-    auto control = std::make_unique<PageControl>(e, row);
+    dom::setStyle(e.box, "zIndex", std::to_string(count() - index));
+    elements_.push_back(e.box);
+    auto control = std::make_unique<PageControl>(e.element, e.box, row);
     control->losingFocus = [this, c = control.get()] { focusNext(c, true); };
     return control;
 }
@@ -98,6 +99,14 @@ void PageWindow::complete(const Form& form) {
                      [&](std::size_t a, std::size_t b) { return layout_.controls[a].tab < layout_.controls[b].tab; });
     for (std::size_t i : order) dom::append(client_, elements_[i]);
     elements_.clear();
+    // A click or a tap on an option's text chooses the option, while it is shown.
+    for (std::size_t i = 0; i < count(); ++i) {
+        const ControlSpec* option = optionOfText(layout_, layout_.controls[i]);
+        if (!option) continue;
+        const int optionIndex = int(option - layout_.controls.data());
+        dom::listen(control(i).element(), "mousedown", dom::callback("brivanPressOption", id_, optionIndex));
+        dom::listen(control(i).element(), "click", dom::callback("brivanClickOptionText", id_, optionIndex));
+    }
     for (std::size_t i = 0; i < count(); ++i) {
         if (layout_.controls[i].kind != ControlKind::ComboBox) continue;
         lists_.push_back(std::make_unique<DropDownList>(control(i), client_, id_, int(i)));

@@ -31,6 +31,9 @@ public:
     // table (page_window_events.cpp).
     static void clicked(int window, int control);
     static void pressed(int window, int control);
+    static void optionPressed(int window, int option, emscripten::val event);
+    static void optionTextClicked(int window, int option);
+    static void clientPressed(emscripten::val event);
     static void closeBoxClicked(int window);
     static void typed(int window, int control);
     static void listArrowPressed(int window, int control, emscripten::val event);

@@ -30,6 +30,27 @@ void PageWindow::pressed(int window, int control) {
     if (PageWindow* f = page_windows::find(window)) f->focusOn(f->control(size_t(control)), false);
 }
 
+// A press in an option's box or on its text: the option takes the focus, while it is shown.
+void PageWindow::optionPressed(int window, int option, val event) {
+    PageWindow* f = page_windows::find(window);
+    if (!f || !f->control(size_t(option)).isVisible()) return;
+    event.call<void>("preventDefault");  // the page would move the focus off a box or a text
+    f->focusOn(f->control(size_t(option)), false);
+}
+
+// A click on an option's text is a click on the option: it is chosen and judged, also when it was
+// chosen already.
+void PageWindow::optionTextClicked(int window, int option) {
+    PageWindow* f = page_windows::find(window);
+    if (f && f->control(size_t(option)).isVisible()) f->click(f->control(size_t(option)));
+}
+
+// A press on what takes no focus (a label, a picture, the window's ground) leaves the focus where
+// it is, as on the desktop; a browser would take it off the focused control.
+void PageWindow::clientPressed(val event) {
+    if (event["target"].call<val>("closest", std::string("input, button")).isNull()) event.call<void>("preventDefault");
+}
+
 void PageWindow::closeBoxClicked(int window) {
     PageWindow* f = page_windows::find(window);
     if (!f || !f->frameClose_) return;
@@ -195,6 +216,9 @@ bool PageWindow::pressAccessKey(char letter) {
 EMSCRIPTEN_BINDINGS(brivan_page_window) {
     emscripten::function("brivanClick", &PageWindow::clicked);
     emscripten::function("brivanPress", &PageWindow::pressed);
+    emscripten::function("brivanPressOption", &PageWindow::optionPressed);
+    emscripten::function("brivanClickOptionText", &PageWindow::optionTextClicked);
+    emscripten::function("brivanClientPress", &PageWindow::clientPressed);
     emscripten::function("brivanCloseBox", &PageWindow::closeBoxClicked);
     emscripten::function("brivanTyped", &PageWindow::typed);
     emscripten::function("brivanArrow", &PageWindow::listArrowPressed);

@@ -4,7 +4,6 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include "ui/form.h"
 #include "ui/qt/access_key_button.h"
@@ -12,6 +11,7 @@
 #include "ui/qt/alt_letters_type_nothing.h"
 #include "ui/qt/drop_down_box.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/option_box.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_text.h"
 #include "ui/speech.h"
@@ -81,7 +81,7 @@ QWidget* makeKind(const ControlSpec& row, QWidget* window) {
     }
     case ControlKind::ComboBox: return makeDropDownBox(row, window);
     case ControlKind::OptionButton: {
-        auto* option = made(new QRadioButton(window), row);
+        auto* option = made(new OptionBox(window), row);
         option->setAutoExclusive(true);
         return option;
     }

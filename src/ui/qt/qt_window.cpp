@@ -12,6 +12,7 @@
 #include "ui/qt/drop_down_box.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_window.h"
+#include "ui/qt/option_box.h"
 #include "ui/qt/qt_colour.h"
 #include "ui/qt/qt_control.h"
 #include "ui/qt/qt_text.h"
@@ -79,6 +80,10 @@ void QtWindow::complete(const Form& form) {
     const std::vector<const ControlSpec*> chain = tabOrder(layout_);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(control(chain[i - 1]->name), control(chain[i]->name));
+
+    for (const ControlSpec& row : layout_.controls)
+        if (const ControlSpec* option = optionOfText(layout_, row))
+            new OptionText(control(row.name), static_cast<QAbstractButton*>(control(option->name)));
 
     for (const ControlSpec& row : layout_.controls) {
         window_->hasDefault |= row.role == Role::Default;
