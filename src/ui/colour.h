@@ -29,4 +29,21 @@ inline constexpr Colour WindowText = 0x80000008;
 
 constexpr bool isSystemColour(Colour c) { return (c & 0x80000000u) != 0; }
 
+// Where the pilot has asked the device for more contrast, a text colour that falls short of 4.5:1
+// on the screens' grounds is drawn in a darker twin. The grounds keep theirs, so that a warning
+// light stays red and a caution light yellow, each with its black legend (5.3:1 and 19.6:1).
+struct DarkerText {
+    Colour colour;
+    Colour darker;
+};
+inline constexpr DarkerText kMoreContrast[] = {
+    {colours::Red, 0x0000B0},  // #ff0000, 3.5:1 on the button face; #b00000, 6.4:1
+};
+
+constexpr Colour textWithMoreContrast(Colour text) {
+    for (const DarkerText& twin : kMoreContrast)
+        if (twin.colour == text) return twin.darker;
+    return text;
+}
+
 }  // namespace brivan::ui

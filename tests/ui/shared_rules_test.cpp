@@ -133,6 +133,34 @@ TEST(Colours, EveryControlStartsReadableOnItsOwnBack) {
     EXPECT_EQ(schemeColour(colours::Red), colours::Red);  // a colour of the tables' own is drawn as it is
 }
 
+TEST(Colours, WithMoreContrastEveryTextReachesFourAndAHalfToOne) {
+    // Every text on its own ground: a control's colours from the table, a label's in the verdicts'
+    // red and blue too, a light's black legend on red as well as on the table's yellow.
+    int pairs = 0;
+    for (const ScreenDesign& screen : kScreens) {
+        for (const ControlSpec& control : screen.layout().controls) {
+            if (control.kind == ControlKind::Picture || control.kind == ControlKind::OptionButton) continue;
+            const ColourPair start = startColours(control);
+            const SpokenAs spoken = speech::spokenAs(control);
+            const bool light = spoken == SpokenAs::Light || spoken == SpokenAs::PartOfLight;
+            std::vector<Colour> texts{start.fore}, grounds{start.back};
+            if (light) grounds.push_back(colours::Red);
+            else if (control.kind == ControlKind::Label) texts.insert(texts.end(), {colours::Red, colours::Blue});
+            for (Colour text : texts) {
+                for (Colour ground : grounds) {
+                    ++pairs;
+                    EXPECT_GE(contrast(schemeColour(textWithMoreContrast(text)), schemeColour(ground)), 4.5)
+                        << control.name << ": " << std::hex << text << " on " << ground;
+                }
+            }
+        }
+    }
+    EXPECT_GT(pairs, 100);
+    // The screens' own colours stay as they are where nobody asks for more.
+    EXPECT_EQ(colours::Red, 0x0000FFu);
+    EXPECT_LT(contrast(colours::Red, schemeColour(colours::ButtonFace)), 4.5);  // why its twin is there
+}
+
 TEST(Colours, ARowKeepsWhatItNamesAndTakesTheRestFromItsKind) {
     const ColourPair verdict = startColours(row(ScreenId::frmBrivan, "lblResponse"));
     const ColourPair answer = startColours(row(ScreenId::frmBrivan, "txtAnswer"));

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ui/look.h"
+#include "ui/page/contrast.h"
 
 namespace brivan::ui::css {
 
@@ -29,5 +30,7 @@ std::string colour(Colour c) {
                   unsigned((c >> 16) & 0xFF));
     return value;
 }
+
+std::string textColour(Colour c) { return colour(page::moreContrast() ? textWithMoreContrast(c) : c); }
 
 }  // namespace brivan::ui::css

@@ -13,5 +13,7 @@ std::string fontFamily(Face face);
 std::string fontSize(double points);
 // The CSS colour of a table's colour; the scheme's (0x800000nn) as the page draws them.
 std::string colour(Colour colour);
+// The same for a text, darker where the pilot asked for more contrast (colour.h).
+std::string textColour(Colour colour);
 
 }  // namespace brivan::ui::css

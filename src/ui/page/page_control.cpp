@@ -15,7 +15,9 @@ PageControl::PageControl(val element, val box, const ControlSpec& row)
       row_(row),
       fore_(startColours(row).fore),
       back_(startColours(row).back),
-      bold_(row.font.bold) {}
+      bold_(row.font.bold) {
+    redrawColours();
+}
 
 std::string PageControl::text() const {
     switch (row_.kind) {
@@ -45,12 +47,19 @@ void PageControl::setText(std::string_view text) {
 
 void PageControl::setForeColor(Colour colour) {
     fore_ = colour;
-    dom::setStyle(element_, "color", css::colour(colour));
+    redrawColours();
 }
 
 void PageControl::setBackColor(Colour colour) {
     back_ = colour;
-    dom::setStyle(element_, "backgroundColor", css::colour(colour));
+    redrawColours();
+}
+
+// Option buttons and pictures draw no colour of the screen's.
+void PageControl::redrawColours() {
+    if (row_.kind == ControlKind::OptionButton || row_.kind == ControlKind::Picture) return;
+    dom::setStyle(element_, "color", css::textColour(fore_));
+    dom::setStyle(element_, "backgroundColor", css::colour(back_));
 }
 
 void PageControl::setVisible(bool visible) {

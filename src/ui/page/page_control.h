@@ -43,6 +43,8 @@ public:
     // A drop-down box's list; null for every other control.
     DropDownList* list() const { return list_; }
     void setList(DropDownList* list) { list_ = list; }
+    // Draws the control in its colours again, as the pilot's contrast setting now has them.
+    void redrawColours();
     // Called before the control is hidden while it has the focus: the window moves the focus on.
     std::function<void()> losingFocus;
 

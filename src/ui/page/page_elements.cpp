@@ -4,7 +4,6 @@
 
 #include "ui/caption.h"
 #include "ui/form.h"
-#include "ui/look.h"
 #include "ui/page/css.h"
 #include "ui/page/dom.h"
 #include "ui/pictures.h"
@@ -80,6 +79,9 @@ val makeKind(const ControlSpec& row, int window) {
 void markSpoken(val& e, SpokenAs spokenAs) {
     if (spokenAs == SpokenAs::Light) dom::setAttribute(e, "role", "img");  // named by its kind and legend
     if (spokenAs == SpokenAs::PartOfLight) dom::setAttribute(e, "aria-hidden", "true");  // read in its light's name
+    // A light keeps its red or yellow under forced colours (screens.css): its colour is its kind.
+    if (spokenAs == SpokenAs::Light || spokenAs == SpokenAs::PartOfLight)
+        e["classList"].call<void>("add", std::string("bw-light"));
 }
 
 void place(val& e, const ControlSpec& row) {
@@ -117,11 +119,6 @@ PageElement makeElement(const ControlSpec& row, int window, int index) {
     dom::setStyle(e, "fontFamily", css::fontFamily(row.font.face));
     dom::setStyle(e, "fontSize", css::fontSize(row.font.points));
     if (row.font.bold) dom::setStyle(e, "fontWeight", "bold");
-    if (row.kind != ControlKind::OptionButton && row.kind != ControlKind::Picture) {
-        const ColourPair colours = startColours(row);
-        dom::setStyle(e, "color", css::colour(colours.fore));
-        dom::setStyle(e, "backgroundColor", css::colour(colours.back));
-    }
     if (row.kind == ControlKind::Label && row.align == Align::Centre) dom::setStyle(e, "textAlign", "center");
     if (!row.toolTip.empty()) e.set("title", std::string(row.toolTip));
     if (row.kind == ControlKind::Button || row.kind == ControlKind::OptionButton)

@@ -12,7 +12,7 @@ struct PageElement {
 };
 
 // The element of ROW, the INDEXth control of the window numbered WINDOW: at its place and size,
-// in its font and its starting colours, with its text, what the screen reader makes of it, and
+// in its font, with its text, what the screen reader makes of it, and
 // the listeners that report its clicks to the window. An option button's round mark is drawn in
 // a box of the option's whole size, which takes a click anywhere, as the desktop's does.
 PageElement makeElement(const ControlSpec& row, int window, int index);

@@ -3,7 +3,10 @@
 #include <string>
 
 #include "ui/page/dom.h"
+#include "ui/page/contrast.h"
 #include "ui/page/later.h"
+#include "ui/page/page_window.h"
+#include "ui/page/page_windows.h"
 
 namespace brivan::ui {
 
@@ -47,6 +50,9 @@ void startPage() {
     val document = dom::document();
     dom::listen(document, "keydown", val::module_property("brivanKeyDown"));
     dom::listen(document, "keyup", val::module_property("brivanKeyUp"));
+    page::onContrastChange([] {
+        for (PageWindow* window : page_windows::all()) window->redrawColours();
+    });
     page::later([] { dispatch("brivan-started"); });
 }
 

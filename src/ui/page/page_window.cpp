@@ -131,6 +131,10 @@ void PageWindow::show(ControlPeer* first) {
     if (first) focusOn(static_cast<PageControl&>(*first), true);
 }
 
+void PageWindow::redrawColours() {
+    for (std::size_t i = 0; i < count(); ++i) control(i).redrawColours();
+}
+
 PageControl& PageWindow::control(std::size_t index) const { return static_cast<PageControl&>(form_->peerAt(index)); }
 
 }  // namespace brivan::ui

@@ -27,6 +27,9 @@ public:
     void onFrameClose(std::function<void()> handler) override;
     void show(ControlPeer* first) override;
 
+    // Every control drawn in its colours again (the pilot changed the contrast setting).
+    void redrawColours();
+
     // What the page's listeners report, by the window's number and the control's place in the
     // table (page_window_events.cpp).
     static void clicked(int window, int control);

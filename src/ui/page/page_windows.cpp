@@ -32,4 +32,10 @@ void shown(int id) { lastShown = id; }
 
 PageWindow* active() { return find(lastShown); }
 
+std::vector<PageWindow*> all() {
+    std::vector<PageWindow*> windows;
+    for (const auto& [id, window] : open()) windows.push_back(window);
+    return windows;
+}
+
 }  // namespace brivan::ui::page_windows
