@@ -5,7 +5,7 @@
 //
 //   diff_driver_qt --generate SEED COUNT
 //   diff_driver_qt            then, on standard input, one action a line:
-//     {"op":"click","name":N}  {"op":"option","name":N}  {"op":"close"}  {"op":"restart"}
+//     {"op":"click","name":N}  {"op":"point","at":[X,Y]}  {"op":"close"}  {"op":"restart"}
 //     {"op":"key","key":"Tab"|"Enter"|"Escape"|" "|"ArrowUp"|...|"a"|"5","shift":B,"alt":B}
 //     {"op":"type","name":N,"text":T,"keys":B}  {"op":"choose","name":N,"item":K}  {"op":"state"}
 #include <QApplication>
@@ -79,10 +79,13 @@ public:
         if (op == "state" || !program_->current()) return;
         QWidget* window = program_->window();
         QWidget* control = a.contains("name") ? form().control(a["name"].toString().toStdString()) : nullptr;
-        if (op == "click") {
-            QTest::mouseClick(control, Qt::LeftButton);
-        } else if (op == "option") {
-            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(7, control->height() / 2));
+        if (op == "click" || op == "point") {
+            // Through the window, at a point of its client area, as a pilot clicks: whatever the
+            // window has there takes the click. A named control is clicked in its middle.
+            const QJsonArray at = a["at"].toArray();
+            const QPoint point = op == "point" ? QPoint(at[0].toInt(), at[1].toInt())
+                                               : control->mapTo(window, control->rect().center());
+            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
         } else if (op == "close") {
             window->close();
         } else if (op == "key") {
@@ -126,9 +129,11 @@ public:
             s["back"] = hex(static_cast<const brivan::ui::FormWindow*>(form().window())->back);
             for (const brivan::ui::ControlSpec& row : form().layout().controls) {
                 QWidget* w = form().control(row.name);
+                const QPoint at = w->mapTo(program_->window(), QPoint(0, 0));
                 QJsonObject c{{"name", name(row)},
                               {"kind", kindName(row.kind)},
-                              {"visible", w->isVisible()}};
+                              {"visible", w->isVisible()},
+                              {"rect", QJsonArray{at.x(), at.y(), w->width(), w->height()}}};
                 QWidget* drawn = w;  // the widget whose palette colours are drawn
                 switch (row.kind) {
                 case ControlKind::Label:

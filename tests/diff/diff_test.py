@@ -72,12 +72,15 @@ STATE = """(async () => {
                  ended: __brivan.ended, focus: '', selection: '', controls: []};
   const open = shown.length === 1 ? shown[0] : null, edit = document.activeElement;
   if (!open) return state;
-  state.back = hex(getComputedStyle(open.querySelector('.bw-client')).backgroundColor);
+  const client = open.querySelector('.bw-client'), origin = client.getBoundingClientRect();
+  const scale = origin.width / client.offsetWidth;
+  state.back = hex(getComputedStyle(client).backgroundColor);
   if (open.contains(edit?.closest('[data-name]'))) state.focus = edit.closest('[data-name]').dataset.name;
   if (edit?.type === 'text' && open.contains(edit)) state.selection = edit.value.substring(edit.selectionStart, edit.selectionEnd);
   for (const e of open.querySelectorAll('.bw-client [data-name]')) {
     const kind = kinds[[...e.classList].find(c => c in kinds)] || e.className, style = getComputedStyle(e);
-    const c = {name: e.dataset.name, kind, visible: e.checkVisibility()};
+    const r = e.getBoundingClientRect(), c = {name: e.dataset.name, kind, visible: e.checkVisibility(),
+      rect: [r.x - origin.x, r.y - origin.y, r.width, r.height].map(v => Math.round(v / scale))};
     if (kind === 'label' || kind === 'button') c.text = e.textContent;
     if (kind === 'label') c.bold = Number(style.fontWeight) >= 600;
     if (kind === 'text' || kind === 'combo') c.text = e.value;
@@ -120,8 +123,13 @@ class PageSide:  # the page, played through the page tests' driver with a pilot'
     def perform(self, action):
         """Plays ACTION; driver.Unreachable where a press cannot reach what it is meant for."""
         op, name, b = action["op"], action.get("name", ""), self.b
-        if op in ("click", "option"):  # an option button by its round mark
-            self.press(control(name), name, 7 if op == "option" else None)
+        if op == "click":
+            self.press(control(name), name)
+        elif op == "point":  # a point of the open window's client area, whatever is drawn there
+            x, y = action["at"]
+            b.pointer(*b.run(f"""(r => [r.x + ({x} + 0.5) * r.width / {WINDOW}.querySelector('.bw-client').offsetWidth,
+                r.y + ({y} + 0.5) * r.width / {WINDOW}.querySelector('.bw-client').offsetWidth])(
+                {WINDOW}.querySelector('.bw-client').getBoundingClientRect())"""))
         elif op == "close":
             self.press(f"{WINDOW}?.querySelector('.bw-close')", "the close box")
         elif op == "key":
@@ -141,10 +149,12 @@ def resolve(a, state, engine):
     nothing to act on there."""
     kind, pick, controls = a["kind"], a["pick"], state["controls"]
     names = sorted(c["name"] for c in controls if c["kind"] in CONTROLS.get(kind, ()) and c["visible"])
+    if kind == "option" and any(c["kind"] == "option" for c in controls):
+        return option_point(a, controls, names[pick % len(names)] if names else None)
     if kind in CONTROLS and not names:
         return None
     name = names[pick % len(names)] if names else ""
-    if kind in ("click", "option"):
+    if kind == "click":
         return {"op": kind, "name": name}
     if kind == "access-key":
         key = next(c["key"] for c in controls if c["name"] == name)
@@ -171,6 +181,29 @@ def resolve(a, state, engine):
         # which the page does not take for Tab: left out there until the page reads Tab by its code.
         return None
     return {"op": "key", "key": key, "shift": kind == "tab" and not a["forward"]}
+
+
+def option_point(a, controls, name):
+    """A click where a pilot aims at an answer, as a point of the window's client area: on the shown
+    option NAME (its circle, or just inside an edge of its box), or on the text beside an option
+    (its middle, its start, or the gap below it), always so while no option is shown."""
+    place = (a["pick"] >> 8) % 8 if name else 5 + (a["pick"] >> 8) % 3
+    if place < 5:
+        x, y, w, h = next(c["rect"] for c in controls if c["name"] == name)
+        return {"op": "point", "at": [(x + 7, x + w // 2, x + w // 2, x + w - 2, x + 1)[place],
+                                      (y + h // 2, y + 1, y + h - 2, y + h // 2, y + h // 2)[place]]}
+    # The texts beside the options, shown or not: the labels stay while the options are hidden.
+    options = [c["rect"] for c in controls if c["kind"] == "option"]
+    texts = sorted((c["rect"] for c in controls if c["kind"] == "label" and c["visible"] and any(
+        o[1] < c["rect"][1] + c["rect"][3] and c["rect"][1] < o[1] + o[3] and c["rect"][0] >= o[0] for o in options)),
+        key=lambda r: r[1])
+    if not texts:
+        return None
+    at = (a["pick"] >> 11) % len(texts)
+    x, y, w, h = texts[at]
+    below = texts[at + 1][1] if at + 1 < len(texts) else y + h + 8
+    return {"op": "point", "at": [(x + w // 2, x + 3, x + w // 2)[place - 5],
+                                  (y + h // 2, y + 3, (y + h + below) // 2)[place - 5]]}
 
 
 def short(value, at=0):
