@@ -2,6 +2,7 @@
 
 #include <emscripten/bind.h>
 
+#include <map>
 #include <string>
 
 #include "ui/page/dom.h"
@@ -12,14 +13,20 @@ using emscripten::val;
 
 namespace {
 
-val& query() {
-    static auto* list = new val(val::undefined());
-    if (list->isUndefined()) {
-        const val matchMedia = val::global("matchMedia");
-        *list = matchMedia.isUndefined() ? val::null() : val::global().call<val>("matchMedia", std::string("(prefers-contrast: more)"));
-        if (!list->isNull()) dom::listen(*list, "change", val::module_property("brivanContrastChanged"));
-    }
-    return *list;
+// The browser's answer to QUERY, followed: a change calls the program's listener.
+val watched(const char* query) {
+    const val matchMedia = val::global("matchMedia");
+    if (matchMedia.isUndefined()) return val::null();
+    val list = val::global().call<val>("matchMedia", std::string(query));
+    dom::listen(list, "change", val::module_property("brivanContrastChanged"));
+    return list;
+}
+
+bool matches(const char* query) {
+    static auto* lists = new std::map<std::string, val>;
+    auto it = lists->find(query);
+    if (it == lists->end()) it = lists->emplace(query, watched(query)).first;
+    return !it->second.isNull() && it->second["matches"].as<bool>();
 }
 
 std::function<void()>& listener() {
@@ -33,13 +40,13 @@ void changed() {
 
 }  // namespace
 
-bool moreContrast() {
-    const val& list = query();
-    return !list.isNull() && list["matches"].as<bool>();
-}
+bool moreContrast() { return matches("(prefers-contrast: more)"); }
+
+bool forcedColours() { return matches("(forced-colors: active)"); }
 
 void onContrastChange(std::function<void()> fn) {
-    query();
+    moreContrast();
+    forcedColours();
     listener() = std::move(fn);
 }
 

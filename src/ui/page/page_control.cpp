@@ -3,7 +3,9 @@
 #include "ui/page/dom.h"
 #include "ui/page/drop_down_list.h"
 #include "ui/look.h"
+#include "ui/page/contrast.h"
 #include "ui/page/css.h"
+#include "ui/speech.h"
 
 namespace brivan::ui {
 
@@ -58,8 +60,11 @@ void PageControl::setBackColor(Colour colour) {
 // Option buttons and pictures draw no colour of the screen's.
 void PageControl::redrawColours() {
     if (row_.kind == ControlKind::OptionButton || row_.kind == ControlKind::Picture) return;
-    dom::setStyle(element_, "color", css::textColour(fore_));
-    dom::setStyle(element_, "backgroundColor", css::colour(back_));
+    // Under forced colours the system's own colours, and a light's kind kept (screens.css).
+    const bool system = page::forcedColours() && speech::spokenAs(row_) != SpokenAs::Light &&
+                        speech::spokenAs(row_) != SpokenAs::PartOfLight;
+    dom::setStyle(element_, "color", system ? std::string() : css::textColour(fore_));
+    dom::setStyle(element_, "backgroundColor", system ? std::string() : css::colour(back_));
 }
 
 void PageControl::setVisible(bool visible) {
