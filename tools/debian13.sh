@@ -103,6 +103,9 @@ run_in() {  # run_in ROOT [--bind DIR]... -- COMMAND...
   [ "${1:-}" = -- ] && [ $# -ge 2 ] || usage
   shift
   cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+  # The root trusts what its machine trusts: a machine may reach its registries (npm's) through
+  # a gateway that signs with a certificate authority of its own.
+  cp /etc/ssl/certs/ca-certificates.crt "$root/etc/ssl/certs/ca-certificates.crt" 2>/dev/null || true
   # The namespace's first process mounts what the root needs, then runs the command; when it
   # exits, the kernel ends every other process in the namespace and the mounts are dropped.
   unshare --mount --pid --fork --propagation private -- bash -c '

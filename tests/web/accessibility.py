@@ -2,14 +2,17 @@
 """What a screen reader finds in the page (Chromium's accessibility tree, WebKit's computed roles and
 labels) on the terms screen and after each quiz's first verdict, the drill played by the mouse:
 the dialog, each control by the name it is read by, the live region's words (Chromium: also the
-description, values and checked state as read, the live region's kind).
+description, values and checked state as read, the live region's kind). In Chromium, axe-core
+audits those screens and the results screen, with the defaults and with each contrast mode.
 
 Usage: accessibility.py ENGINE WEB_FOLDER
 """
+import os
+
 import driver
 from checks import check
 from drill import (ANNUNCIATORS, ANNUNCIATORS_FIRST, ANSWER_BOX, CHOICES, DRILL, LIMITATIONS, LIMITATIONS_FIRST,
-                   MEMORY_ITEMS, MEMORY_ITEMS_FIRST, STEPS, TERMS)
+                   MEMORY_ITEMS, MEMORY_ITEMS_FIRST, RESULTS, STEPS, TERMS)
 from driver import OPEN, ROLES, WINDOW
 from walk import play
 
@@ -25,6 +28,17 @@ SCREENS = {
     MEMORY_ITEMS: {"button": QUIZ_BUTTONS + ("Limitations", "Master Warning"), "combo box": STEPS, "picture": (LOGO, LIGHT),
                    "values": {step: str(n) for n, step in enumerate(STEPS, 1)}},
 }
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "axe", "node_modules", "axe-core", "axe.min.js")
+# Each rule axe-core breaks, with the control it found breaking it (by its table name).
+AXE_RUN = """axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a',
+  'wcag22aa', 'best-practice']}}).then(r => r.violations.flatMap(v => v.nodes.map(n => [v.id,
+  document.querySelector(n.target[0])?.closest('[data-name]')?.dataset.name ?? n.target.join(' ')])))"""
+CONTRAST_MODES = {"the defaults": [], "more contrast": [{"name": "prefers-contrast", "value": "more"}],
+                  "forced colours": [{"name": "forced-colors", "value": "active"}]}
+# The one fault allowed with the defaults, the screens' own colours: a wrong verdict and the correct
+# answer in red on a quiz's grey.
+OWN_COLOURS = {quiz: [["color-contrast", "lblResponse2"], ["color-contrast", "lblResponse"]]
+               for quiz in (LIMITATIONS, ANNUNCIATORS, MEMORY_ITEMS)}
 # Each quiz screen is read after its first verdict.
 READ_AFTER = {LIMITATIONS_FIRST[1]: LIMITATIONS, ANNUNCIATORS_FIRST[2]: ANNUNCIATORS, MEMORY_ITEMS_FIRST[2]: MEMORY_ITEMS}
 
@@ -47,6 +61,26 @@ def read_screen(b, caption, told):
     check(b.said() == " ".join(told), f"{b.name}, {caption}: the live region tells {told} (it holds {b.said()!r})")
     if b.name == "Chromium":
         read_tree(b, caption, expect)
+        audit(b, caption)
+
+
+def audit(b, caption):
+    """axe-core on the open screen, with the defaults and with each contrast mode emulated, switched
+    while the program runs: with the defaults, the screens' own colours alone may fail."""
+    if not os.path.isfile(AXE):
+        return check(False, f"axe-core is at {AXE} (tools/web/build.sh installs it)")
+    # The screen as it stands: the window it replaced stays, unseen, until the screen reader has
+    # heard the focus move.
+    b.wait("document.querySelectorAll('.bw-window').length === 1", "the screen alone in the page", 10)
+    if not b.run("!!window.axe"):
+        b.call("Runtime.evaluate", expression=open(AXE, encoding="utf-8").read())
+    for mode, features in CONTRAST_MODES.items():
+        b.call("Emulation.setEmulatedMedia", features=features)
+        b.run("new Promise(done => requestAnimationFrame(() => setTimeout(done, 50)))")
+        found, allowed = sorted(b.run(AXE_RUN)), sorted(OWN_COLOURS.get(caption, [])) if not features else []
+        print(f"--- axe-core, {caption}, {mode}: {found or 'no violation'}", flush=True)
+        check(found == allowed, f"Chromium, {caption}, {mode}: axe-core finds {allowed or 'no violation'} ({found})")
+    b.call("Emulation.setEmulatedMedia", features=[])
 
 
 def read_tree(b, caption, expect):
@@ -82,6 +116,11 @@ def accessibility(engine, site, url):
             play(b, step, "mouse")
             if step in READ_AFTER:
                 read_screen(b, READ_AFTER[step], step.told)
+        if engine == "chromium":
+            b.step = "paging on to the results screen"
+            b._keys([("n", True, False)] * 15)
+            b.wait_window(RESULTS)
+            audit(b, RESULTS)
 
 
 if __name__ == "__main__":

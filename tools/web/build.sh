@@ -16,20 +16,24 @@ source "$source_dir/tools/steps.sh"
 
 # Emscripten and binaryen; the fonts served with the page and the tool that cuts them (woff2 needs
 # brotli); what the icons are rendered with; zip; the browsers of the tests (WebKitGTK's through
-# its WebDriver) and what lets Orca read Firefox; the Qt build of the program that the differential
-# test compares the page with, and CTest, which runs the browser tests.
+# its WebDriver) and what lets Orca read Firefox; npm, which installs the accessibility check's
+# axe-core; the Qt build of the program that the differential test compares the page with, and
+# CTest, which runs the browser tests.
 packages=(emscripten binaryen nodejs cmake ninja-build g++ dpkg-dev fonts-liberation python3-fonttools python3-brotli
   librsvg2-bin zip unzip python3 python3-websocket chromium firefox-esr webkit2gtk-driver qt6-base-dev libgl1-mesa-dev
   libfontconfig-dev libgtest-dev orca speech-dispatcher at-spi2-core dbus dbus-x11 xvfb xauth xdotool python3-gi
-  python3-pyatspi libglib2.0-bin)
+  python3-pyatspi libglib2.0-bin npm)
 install_tools() {
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if [ ${#missing[@]} -gt 0 ]; then
+    apt-get update -qq &&
+      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
+  fi
+  # axe-core, which Debian lacks, from the npm registry at the version its lockfile pins.
+  [ -f tests/web/axe/node_modules/axe-core/axe.min.js ] || npm ci --prefix tests/web/axe --no-audit --no-fund
 }
 
 build_program() {
