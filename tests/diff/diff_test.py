@@ -79,7 +79,8 @@ STATE = """(async () => {
   if (edit?.type === 'text' && open.contains(edit)) state.selection = edit.value.substring(edit.selectionStart, edit.selectionEnd);
   for (const e of open.querySelectorAll('.bw-client [data-name]')) {
     const kind = kinds[[...e.classList].find(c => c in kinds)] || e.className, style = getComputedStyle(e);
-    const r = e.getBoundingClientRect(), c = {name: e.dataset.name, kind, visible: e.checkVisibility(),
+    const r = (e.closest('.bw-option-box') ?? e).getBoundingClientRect();  // an option's whole box
+    const c = {name: e.dataset.name, kind, visible: e.checkVisibility(),
       rect: [r.x - origin.x, r.y - origin.y, r.width, r.height].map(v => Math.round(v / scale))};
     if (kind === 'label' || kind === 'button') c.text = e.textContent;
     if (kind === 'label') c.bold = Number(style.fontWeight) >= 600;
@@ -228,7 +229,8 @@ def differences(qt, page, engine):
             found.append(f"control {name}: qt={'there' if q else 'missing'} {engine}={'there' if p else 'missing'}")
         else:
             found += [f"control {name} {field}: {both(q.get(field), p.get(field))}"
-                      for field in sorted(set(q) | set(p)) if q.get(field) != p.get(field)]
+                      for field in sorted(set(q) | set(p)) if q.get(field) != p.get(field)
+                      and (field != "rect" or q["visible"])]  # a hidden control is drawn nowhere
     return found
 
 
