@@ -40,9 +40,10 @@ unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
 export QT_SCALE_FACTOR=1 BRIVAN_SPOKEN="$spoken"
 
 # One Orca at a time on the machine: a second Orca refuses to start, and Orca's --replace kills the
-# first, whichever test or build tree started it.
+# first, whichever test or build tree started it. This shell alone holds the lock: the drill gets
+# no copy of it, or an X server left behind by a killed drill would hold it for good.
 exec 9>"${TMPDIR:-/tmp}/brivan-orca-$(id -u).lock"
 flock --timeout 1800 9
 
 # The drill: the desktop program's (orca_test.py), or another's named by BRIVAN_ORCA_DRIVER.
-dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 "${BRIVAN_ORCA_DRIVER:-$here/orca_test.py}" "$program"
+dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 "${BRIVAN_ORCA_DRIVER:-$here/orca_test.py}" "$program" 9>&-
