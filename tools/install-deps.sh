@@ -10,6 +10,8 @@ test_packages=("${run_packages[@]}" libgtest-dev xvfb xauth
   at-spi2-core python3-pyatspi dbus
   # the spoken test: the real screen reader and speech service, driven by real X key events
   orca speech-dispatcher xdotool libglib2.0-bin
+  # Orca reading the page in Firefox ESR, on this release too, driven over WebDriver BiDi
+  firefox-esr python3-websocket
   # the install and package tests: validators of the desktop entry and metadata, CPack's Debian
   # package and what Debian's checker says of it
   desktop-file-utils appstream file lintian

@@ -4,7 +4,8 @@ verdicts, references, scores), the control that then has the focus. One table fo
 Orca reading the desktop program (orca_test.py) and the page in Firefox, and the page's walk and
 accessibility check in each browser engine. Each drill reads of a step what it can observe.
 
-Keys are named as a page's KeyboardEvent.key names them; ("Alt", "n") is Alt held with N. Where the
+Keys are named as a page's KeyboardEvent.key names them; ("Alt", "n") is Alt held with N, ("Shift",
+"Tab") Shift held with Tab. Where the
 mouse can do a step too, CLICKS says how: a control's table name is a click on it, ("type", TEXT)
 types, ("pick", BOX, N) picks item N from the drop-down box's list.
 """
@@ -23,7 +24,7 @@ class Step(NamedTuple):
     read: tuple = ()     # what is read of that window besides its name: its description
     told: tuple = ()     # what the program tells the screen reader, in this order
     focus: str = ""      # the control that then has the focus, by the name it is read by
-    role: str = ""       # its role, in a screen reader's words
+    role: str = ""       # its role, in a screen reader's words, where the move of the focus is heard
     value: str = ""      # its value
     until: bool = False  # the keys pressed again until the focus is there (at most ten times)
     once: tuple = ()     # words said once, not twice
@@ -79,6 +80,12 @@ OPTION_BY_SPACE = (
     Step("Annunciators, Space on option A", (" ",), told=("Correct!", "1 out of 2 correct!", "50 percent."),
          never=("That's Not Correct!",), clicks=("OptionA",)),
 )
+# Tab goes on through the seven boxes, each read with its step and the number it holds (the nth box
+# holds n as the screen starts), and Shift+Tab comes back to the first.
+BOXES_BY_TAB = (*(Step(f"Memory Items, Tab to box {n}", ("Tab",), focus=step, role="combo box", value=str(n),
+                       never=(". .",)) for n, step in enumerate(STEPS[1:], 2)),
+                Step("Memory Items, Shift+Tab back to the first box", (("Shift", "Tab"),) * 6, focus=STEPS[0],
+                     role="combo box", value="1", never=(". .",)))
 MEMORY_ITEMS_FIRST = (
     Step("Alt+I", (("Alt", "i"),), window=MEMORY_ITEMS, focus="Next Question", role="button", never=("&",),
          clicks=("Command3",)),
@@ -88,6 +95,7 @@ MEMORY_ITEMS_FIRST = (
          told=(*WRONG_ORDER, "0 out of 1 correct!", "0 percent."), never=("Edit menu",), clicks=("cmdEnteranswer",)),
     Step("Memory Items, Tab to the first box", ("Tab",), until=True, focus=STEPS[0], role="combo box", value="1",
          never=(". .",)),
+    *BOXES_BY_TAB,
     Step("Memory Items, Down arrow in the box", ("ArrowDown",), value="2", clicks=(("pick", "com1", 1),)),
     Step("Memory Items, Enter in the box", ("Enter",), told=(*WRONG_ORDER, "0 out of 2 correct!", "0 percent."),
          clicks=("cmdEnteranswer",)),

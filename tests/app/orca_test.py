@@ -169,8 +169,18 @@ X_KEYS = {"Enter": "Return", " ": "space", "ArrowDown": "Down", "ArrowUp": "Up"}
 
 
 def pressed(names):
-    """The drill table's key NAMES as real X key presses, in turn."""
-    return keys(*(f"alt+{k[1]}" if isinstance(k, tuple) else X_KEYS.get(k, k) for k in names))
+    """The drill table's key NAMES as real X key presses, in turn. A key held with another is pressed
+    as a hand does: the modifier down, the key down and up, the modifier up. (xdotool's "alt+m" lets
+    go of Alt first; Orca 43 on a busy machine may then take the bare letter's release for its own
+    command of a web page, M for the next media, and leave the focus move the press made unsaid.)"""
+    command = ["xdotool"]
+    for k in names:
+        if isinstance(k, tuple):
+            command += ["keydown", "--clearmodifiers", k[0].lower(), "sleep", "0.06", "key", "--delay", "60",
+                        X_KEYS.get(k[1], k[1]), "sleep", "0.06", "keyup", k[0].lower(), "sleep", "0.06"]
+        else:
+            command += ["key", "--clearmodifiers", "--delay", "60", X_KEYS.get(k, k)]
+    return lambda: subprocess.run(command, check=True)
 
 
 def tab_until(phrase, most=10, patience=3.0):
@@ -190,20 +200,16 @@ def tab_until(phrase, most=10, patience=3.0):
 
 def from_drill(step, firefox=False):
     """A step of the drill table as Orca must speak it: the window it opens (on the desktop
-    followed by its role, and counted where Orca cut it off itself), what is read of it, the control
-    that a new window or Tab puts the focus on, with its role and value, then what the program
-    tells. In Firefox the answer box that a question puts the focus in is said once; a drop-down
-    box's number is not read until it changes (Firefox gives Orca no value for an editable box with
-    the combo box role), and the window's name is said, never cut off."""
+    followed by its role; counted where Orca's log shows it cut the name off itself), what is read
+    of it, the control that a new window or Tab puts the focus on, with its role and value, then
+    what the program tells. In Firefox the answer box that a question puts the focus in is said
+    once."""
     action = tab_until(step.role) if step.until else pressed(step.keys) if step.keys else (lambda: None)
-    focused = (step.focus, step.role) if step.window or step.until else ()
-    value = (step.value,) if step.value and not (firefox and step.until) else ()
-    says = tuple(w for w in (*step.read, *focused, *value, *step.told) if w)
+    focused = (step.focus, step.role) if step.role else ()
+    says = tuple(w for w in (*step.read, *focused, step.value, *step.told) if w)
     once = step.once + ((ANSWER_BOX,) if firefox and step.focus == ANSWER_BOX else ())
-    if firefox:
-        return Step(step.what, action, says=(step.window, *says) if step.window else says, once=once, never=step.never)
     return Step(step.what, action, says=says, once=once, never=step.never,
-                window=step.window and step.window + " dialog")
+                window=step.window and step.window + ("" if firefox else " dialog"))
 
 
 def click_in(title, x, y):
@@ -221,14 +227,18 @@ def window_open(title):
     return found.returncode == 0 and found.stdout.strip() != ""
 
 
-def start_orca():
-    """Orca, replacing any other screen reader. From Orca 48 on, which hears keys alongside the
-    program, with its debug log; Orca 43 takes each key before the program and cannot start with
-    a debug log here."""
+def orca_version():
     version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
-    major = int(m.group(1)) if (m := re.search(r"(\d+)\.", version)) else 0
-    log = ["--debug-file", ORCA_LOG] if major >= 48 else []
-    return subprocess.Popen(["orca", "--replace", *log], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return int(m.group(1)) if (m := re.search(r"(\d+)\.", version)) else 0
+
+
+def start_orca():
+    """Orca, replacing any other screen reader, in a process group of its own. From Orca 48 on,
+    which hears keys alongside the program, with its debug log; Orca 43 takes each key before the
+    program and cannot start with a debug log here."""
+    log = ["--debug-file", ORCA_LOG] if orca_version() >= 48 else []
+    return subprocess.Popen(["orca", "--replace", *log], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            start_new_session=True)
 
 
 def enable_accessibility():

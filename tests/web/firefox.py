@@ -10,7 +10,9 @@ from driver import Browser, free_port
 PREFERENCES = {"browser.aboutwelcome.enabled": False, "browser.startup.homepage_override.mstone": "ignore",
                "startup.homepage_welcome_url": "", "browser.shell.checkDefaultBrowser": False,
                "datareporting.policy.dataSubmissionPolicyBypassNotification": True,
-               "toolkit.telemetry.reportingpolicy.firstRun": False, "browser.sessionstore.resume_from_crash": False}
+               "toolkit.telemetry.reportingpolicy.firstRun": False, "browser.sessionstore.resume_from_crash": False,
+               # no New Tab page loaded unseen beside the first: Orca 43 says "Finished loading New Tab"
+               "browser.newtab.preload": False}
 
 
 class Firefox(Browser):

@@ -57,7 +57,8 @@ def play(b, step, by="keys"):
         if by == "keys" and b.name == "Chromium" and step.keys == (("Alt", "m"),):
             b.typed_at("µ", "KeyM")  # Option+M as a Mac sends it: the key's place, typing "µ"
         elif by == "keys" and step.keys:
-            b._keys([(k[1], True, False) if isinstance(k, tuple) else (k, False, False) for k in step.keys])
+            b._keys([(k[1], k[0] == "Alt", k[0] == "Shift") if isinstance(k, tuple) else (k, False, False)
+                     for k in step.keys])
         if not step.until or focus_is(b, step.focus):
             break
     if step.window:
