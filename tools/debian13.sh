@@ -106,16 +106,21 @@ run_in() {  # run_in ROOT [--bind DIR]... -- COMMAND...
   # The root trusts what its machine trusts: a machine may reach its registries (npm's) through
   # a gateway that signs with a certificate authority of its own.
   cp /etc/ssl/certs/ca-certificates.crt "$root/etc/ssl/certs/ca-certificates.crt" 2>/dev/null || true
+  # The one-Orca lock of the screen reader drills (tests/app/orca_test.sh) is the machine's: an
+  # Orca started on the machine ends one started in a root, so drills on both sides share it.
+  local orca_lock="/tmp/brivan-orca-$(id -u).lock"
+  : >>"$orca_lock"
   # The namespace's first process mounts what the root needs, then runs the command; when it
   # exits, the kernel ends every other process in the namespace and the mounts are dropped.
   unshare --mount --pid --fork --propagation private -- bash -c '
     set -e
-    root=$1; shift
+    root=$1 orca_lock=$2; shift 2
     mount -t proc proc "$root/proc"
     mount --rbind /sys "$root/sys"
     mount --rbind /dev "$root/dev"
     mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
     mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
+    : >"$root$orca_lock" && mount --bind "$orca_lock" "$root$orca_lock"
     while [ "$1" != -- ]; do
       mkdir -p "$root$1" && mount --bind "$1" "$root$1"
       shift
@@ -123,7 +128,7 @@ run_in() {  # run_in ROOT [--bind DIR]... -- COMMAND...
     shift
     exec chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
       PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin ${CI:+CI=$CI} "$@"
-  ' bash "$root" "${binds[@]}" -- "$@"
+  ' bash "$root" "$orca_lock" "${binds[@]}" -- "$@"
 }
 
 case "${1:-}" in
