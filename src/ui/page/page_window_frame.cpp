@@ -13,9 +13,9 @@ using emscripten::val;
 
 namespace {
 
-val titleBar(const WindowSpec& spec, int window) {
+val titleBar(const WindowSpec& row, int window) {
     val bar = dom::element("div", "bw-titlebar");
-    if (spec.icon) {
+    if (row.icon) {
         const PictureFile& file = windowIcon();
         val icon = dom::element("img", "bw-icon");
         icon.set("alt", std::string());
@@ -24,7 +24,7 @@ val titleBar(const WindowSpec& spec, int window) {
         dom::append(bar, icon);
     }
     val caption = dom::element("span", "bw-caption");
-    dom::setText(caption, spec.caption);
+    dom::setText(caption, row.caption);
     dom::append(bar, caption);
     val close = dom::element("button", "bw-close");
     dom::setAttribute(close, "type", "button");
@@ -38,25 +38,25 @@ val titleBar(const WindowSpec& spec, int window) {
 
 }  // namespace
 
-WindowFrame makeWindowFrame(const WindowSpec& spec, int window) {
+WindowFrame makeWindowFrame(const WindowSpec& row, int window) {
     WindowFrame frame{dom::element("div", "bw-window"), dom::element("div", "bw-client")};
     dom::setAttribute(frame.window, "role", "dialog");
-    dom::setAttribute(frame.window, "aria-label", spec.caption);
+    dom::setAttribute(frame.window, "aria-label", row.caption);
     dom::setHidden(frame.window, true);
-    dom::append(frame.window, titleBar(spec, window));
+    dom::append(frame.window, titleBar(row, window));
 
-    if (!spec.description.empty()) {
+    if (!row.description.empty()) {
         val description = dom::element("div", "brivan-unseen");
         const std::string id = "bw-description-" + std::to_string(window);
         dom::setAttribute(description, "id", id);
-        dom::setText(description, spec.description);
+        dom::setText(description, row.description);
         dom::append(frame.window, description);
         dom::setAttribute(frame.window, "aria-describedby", id);
     }
 
-    dom::setStyle(frame.client, "width", dom::px(pixels(spec.width)));
-    dom::setStyle(frame.client, "height", dom::px(pixels(spec.height)));
-    dom::setStyle(frame.client, "backgroundColor", css::colour(spec.back));
+    dom::setStyle(frame.client, "width", dom::px(pixels(row.width)));
+    dom::setStyle(frame.client, "height", dom::px(pixels(row.height)));
+    dom::setStyle(frame.client, "backgroundColor", css::colour(row.back));
     dom::setStyle(frame.client, "fontFamily", css::fontFamily(kDefaultFont.face));
     dom::setStyle(frame.client, "fontSize", css::fontSize(kDefaultFont.points));
     dom::append(frame.window, frame.client);

@@ -12,7 +12,8 @@ struct WindowFrame {
     emscripten::val client;
 };
 
-// The frame of SPEC for the window numbered WINDOW; its close box reports to that window.
-WindowFrame makeWindowFrame(const WindowSpec& spec, int window);
+// The frame of a layout's window ROW for the window numbered WINDOW; its close box reports to
+// that window.
+WindowFrame makeWindowFrame(const WindowSpec& row, int window);
 
 }  // namespace brivan::ui
