@@ -35,6 +35,12 @@ enum class SpokenAs {
     Picture,      // read by what it shows
 };
 
+// A light, or the lower legend that is read in its name: one light to the pilot, whose colour is
+// its kind.
+constexpr bool isPartOfALight(SpokenAs spokenAs) {
+    return spokenAs == SpokenAs::Light || spokenAs == SpokenAs::PartOfLight;
+}
+
 namespace speech {
 SpokenAs spokenAs(const ControlSpec& row);
 // A line as it is best heard: runs of leader dots become a pause.

@@ -2,7 +2,6 @@
 
 #include <emscripten/bind.h>
 
-#include <map>
 #include <string>
 
 #include "ui/page/dom.h"
@@ -13,21 +12,26 @@ using emscripten::val;
 
 namespace {
 
-// The browser's answer to QUERY, followed: a change calls the program's listener.
+// The browser's answer to QUERY, followed: a change calls the program's listener. Null where the
+// browser has no media queries.
 val watched(const char* query) {
-    const val matchMedia = val::global("matchMedia");
-    if (matchMedia.isUndefined()) return val::null();
+    if (val::global("matchMedia").isUndefined()) return val::null();
     val list = val::global().call<val>("matchMedia", std::string(query));
     dom::listen(list, "change", val::module_property("brivanContrastChanged"));
     return list;
 }
 
-bool matches(const char* query) {
-    static auto* lists = new std::map<std::string, val>;
-    auto it = lists->find(query);
-    if (it == lists->end()) it = lists->emplace(query, watched(query)).first;
-    return !it->second.isNull() && it->second["matches"].as<bool>();
+struct Settings {
+    val more = watched("(prefers-contrast: more)");
+    val forced = watched("(forced-colors: active)");
+};
+
+const Settings& settings() {
+    static const auto* asked = new Settings;
+    return *asked;
 }
+
+bool matches(const val& list) { return !list.isNull() && list["matches"].as<bool>(); }
 
 std::function<void()>& listener() {
     static auto* fn = new std::function<void()>;
@@ -40,13 +44,12 @@ void changed() {
 
 }  // namespace
 
-bool moreContrast() { return matches("(prefers-contrast: more)"); }
+bool moreContrast() { return matches(settings().more); }
 
-bool forcedColours() { return matches("(forced-colors: active)"); }
+bool forcedColours() { return matches(settings().forced); }
 
 void onContrastChange(std::function<void()> fn) {
-    moreContrast();
-    forcedColours();
+    settings();
     listener() = std::move(fn);
 }
 

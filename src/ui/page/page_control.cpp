@@ -60,9 +60,8 @@ void PageControl::setBackColor(Colour colour) {
 // Option buttons and pictures draw no colour of the screen's.
 void PageControl::redrawColours() {
     if (row_.kind == ControlKind::OptionButton || row_.kind == ControlKind::Picture) return;
-    // Under forced colours the system's own colours, and a light's kind kept (screens.css).
-    const bool system = page::forcedColours() && speech::spokenAs(row_) != SpokenAs::Light &&
-                        speech::spokenAs(row_) != SpokenAs::PartOfLight;
+    // Under forced colours the system's own colours, but a light keeps its kind (screens.css).
+    const bool system = page::forcedColours() && !isPartOfALight(speech::spokenAs(row_));
     dom::setStyle(element_, "color", system ? std::string() : css::textColour(fore_));
     dom::setStyle(element_, "backgroundColor", system ? std::string() : css::colour(back_));
 }

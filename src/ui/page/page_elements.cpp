@@ -80,8 +80,7 @@ void markSpoken(val& e, SpokenAs spokenAs) {
     if (spokenAs == SpokenAs::Light) dom::setAttribute(e, "role", "img");  // named by its kind and legend
     if (spokenAs == SpokenAs::PartOfLight) dom::setAttribute(e, "aria-hidden", "true");  // read in its light's name
     // A light keeps its red or yellow under forced colours (screens.css): its colour is its kind.
-    if (spokenAs == SpokenAs::Light || spokenAs == SpokenAs::PartOfLight)
-        e["classList"].call<void>("add", std::string("bw-light"));
+    if (isPartOfALight(spokenAs)) e["classList"].call<void>("add", std::string("bw-light"));
 }
 
 void place(val& e, const ControlSpec& row) {
